@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "shell/layout.h"
+
+namespace vertola {
+
+inline constexpr int kExerciseClientWidth = 6615;
+inline constexpr int kExerciseClientHeight = 5895;
+
+// The controls every exercise window has, placed where the window puts its message and its
+// check button; the window's own table adds lbloper, Picture1, txtris and the grid.
+constexpr std::array<ControlSpec, 8> frameControls(Rect message, int checkLeft, int checkTop,
+                                                   std::string_view checkName) {
+    constexpr int hiddenLeft = kExerciseClientWidth - 255;
+    return {{
+        {.name = "lblmessaggio",
+         .kind = Kind::Label,
+         .rect = message,
+         .fore = kBlue,
+         .font = kComic18Bold,
+         .align = Align::Center,
+         .accessibleName = "Messaggio"},
+        {.name = checkName,
+         .kind = Kind::Button,
+         .rect = {checkLeft, checkTop, 1215, 375},
+         .caption = "&Controlla",
+         .accessibleName = "Controlla"},
+        {.name = "cmdpunteggio",
+         .kind = Kind::Button,
+         .rect = {120, 5400, 975, 375},
+         .caption = "&Punteggio",
+         .accessibleName = "Punteggio"},
+        {.name = "cmdfine",
+         .kind = Kind::Button,
+         .rect = {5760, 5400, 735, 375},
+         .caption = "&Fine",
+         .accessibleName = "Fine"},
+        {.name = "txtrisg", .kind = Kind::TextBox, .rect = {hiddenLeft, 120, 255, 285}, .visible = false},
+        {.name = "txtriss", .kind = Kind::TextBox, .rect = {hiddenLeft, 480, 255, 285}, .visible = false},
+        {.name = "txttot", .kind = Kind::TextBox, .rect = {hiddenLeft, 840, 255, 285}, .visible = false},
+        {.name = "txtc",
+         .kind = Kind::TextBox,
+         .rect = {hiddenLeft, 1200, 255, 285},
+         .caption = "0",
+         .visible = false},
+    }};
+}
+
+// The frame's buttons follow the check button in every exercise window's tab order.
+inline constexpr std::array<std::string_view, 2> kFrameTabTail{"cmdpunteggio", "cmdfine"};
+
+}  // namespace vertola

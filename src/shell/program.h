@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "shell/platform.h"
+#include "shell/window.h"
+#include "shell/window_id.h"
+
+namespace vertola {
+
+class RandomSource;
+
+enum class WindowState { NotLoaded, Hidden, Shown };
+
+struct Services {
+    Clock& clock;
+    RandomSource& random;
+    TimerService& timers;
+    Beeper& beeper;
+    Screen& screen;
+};
+
+// The whole program without a toolkit: the fifteen windows, the rules by which they are opened,
+// hidden and closed, and the events a user can cause. Every event runs its handler to completion;
+// events that the windows' state does not allow (a hidden window, an invisible button) are ignored.
+class Program {
+public:
+    explicit Program(Services services);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Opens the main menu.
+    void start();
+    bool ended() const { return ended_; }
+
+    // What a user can do. Each returns whether the event reached a handler or a control.
+    bool click(WindowId window, std::string_view control);
+    bool edit(WindowId window, std::string_view control, std::string_view text);
+    bool escape(WindowId window);
+    bool closeBox(WindowId window);
+    bool tick(WindowId window);
+    bool focusIn(WindowId window, std::string_view control);
+
+    // Window operations, for the handlers.
+    Window& open(WindowId window);
+    void hide(WindowId window);
+    void close(WindowId window);
+    // Reading or writing a control of a window that is not loaded loads it hidden.
+    Window& touch(WindowId window);
+    void end();
+
+    WindowState state(WindowId window) const;
+    const Window* window(WindowId window) const;
+    Window* window(WindowId window);
+    // Grows every time a window is put on screen, so the toolkit knows to bring it to the front.
+    unsigned raiseRequests(WindowId window) const { return raises_[indexOf(window)]; }
+
+    const Services& services() const { return services_; }
+
+private:
+    struct Slot {
+        std::unique_ptr<Window> window;
+        bool shown = false;
+    };
+
+    void load(WindowId window);
+    void centre(Window& window);
+    void afterEvent();
+    bool shownControl(WindowId window, std::string_view control) const;
+
+    Services services_;
+    std::array<Slot, kWindowCount> slots_;
+    std::array<unsigned, kWindowCount> raises_{};
+    // A handler may close its own window; the object lives until the event has finished.
+    std::vector<std::unique_ptr<Window>> closing_;
+    bool ended_ = false;
+};
+
+// Creates the window's object from its table, not yet loaded; defined with the registry.
+std::unique_ptr<Window> createWindow(WindowId window);
+const WindowLayout& layoutOf(WindowId window);
+
+}  // namespace vertola

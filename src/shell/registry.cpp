@@ -1,0 +1,68 @@
+#include <array>
+
+#include "exercises/exercises.h"
+#include "frame/exercise_window.h"
+#include "score/score_window.h"
+#include "shell/menus.h"
+#include "shell/program.h"
+
+namespace vertola {
+
+namespace {
+
+constexpr std::array<std::string_view, kWindowCount> kNames{
+    "frmuno",
+    "frm999inizio",
+    "frm9999inizio",
+    "frm9999scelta",
+    "frm999addizioni",
+    "frm999sottrazioni",
+    "frm999moltiplicazioni",
+    "frm999divisioni",
+    "frm9999addizioni",
+    "frm9999sottrazioni",
+    "frm9999moltiplicazioni",
+    "frm9999moltiplicazioni2",
+    "frm9999divisioni",
+    "frm999punteggio",
+    "frm9999punteggio",
+};
+
+}  // namespace
+
+std::string_view windowName(WindowId id) { return kNames[indexOf(id)]; }
+
+std::optional<WindowId> windowByName(std::string_view name) {
+    for (WindowId id : kAllWindows)
+        if (windowName(id) == name) return id;
+    return std::nullopt;
+}
+
+const WindowLayout& layoutOf(WindowId id) {
+    switch (id) {
+        case WindowId::frmuno: return mainMenuLayout();
+        case WindowId::frm999inizio: return levelMenuLayout(Level::L999);
+        case WindowId::frm9999inizio: return levelMenuLayout(Level::L9999);
+        case WindowId::frm9999scelta: return chooserLayout();
+        case WindowId::frm999punteggio: return scoreLayout(Level::L999);
+        case WindowId::frm9999punteggio: return scoreLayout(Level::L9999);
+        default: return exerciseUnit(id)->layout;
+    }
+}
+
+std::unique_ptr<Window> createWindow(WindowId id) {
+    switch (id) {
+        case WindowId::frmuno: return createMainMenu();
+        case WindowId::frm999inizio: return createLevelMenu(Level::L999);
+        case WindowId::frm9999inizio: return createLevelMenu(Level::L9999);
+        case WindowId::frm9999scelta: return createChooser();
+        case WindowId::frm999punteggio: return createScoreWindow(Level::L999);
+        case WindowId::frm9999punteggio: return createScoreWindow(Level::L9999);
+        default: {
+            const ExerciseUnit unit = *exerciseUnit(id);
+            return std::make_unique<ExerciseWindow>(unit.spec, unit.layout);
+        }
+    }
+}
+
+}  // namespace vertola
