@@ -1,0 +1,68 @@
+# Everything a fresh Debian 12 machine needs: `make run` and `make test`.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+# Debian packages: to build and test, and what the program needs when it runs.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-dejavu-core locales
+CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev xvfb xauth
+PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+
+CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean
+
+all: build
+
+# Installs what is missing through apt-get, as root or with sudo; without either it names the
+# packages and stops.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then sudo=""; \
+	  elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then sudo="sudo"; \
+	  else echo "error: these Debian packages are missing and I cannot install them (not root, no sudo):"; \
+	       echo "  apt-get install $$missing" | tr -s ' '; exit 1; fi; \
+	  echo "Installing: $$missing"; \
+	  $$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+	@# The Italian locale lets the tests prove that the reading ignores the decimal comma.
+	@if ! locale -a 2>/dev/null | grep -qi '^it_IT.utf8$$' && [ "$$(id -u)" = 0 ]; then \
+	  localedef -i it_IT -f UTF-8 it_IT.UTF-8 >/dev/null 2>&1 || true; fi
+
+build: deps
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake --build build/release -j$(JOBS) --target vertola
+
+run: build
+	./build/release/src/app/vertola
+
+# The tests' build treats every warning as an error.
+test: deps
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON $(CMAKE_COMMON) >/dev/null
+	cmake --build build/test -j$(JOBS)
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON -DVERTOLA_SANITIZE=ON $(CMAKE_COMMON) >/dev/null
+	cmake --build build/asan -j$(JOBS)
+	cd build/asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVERTOLA_BENCH=ON -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
+	cmake --build build/bench -j$(JOBS)
+	./build/bench/bench/vertola_bench
+
+screenshots: deps
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake --build build/release -j$(JOBS) --target vertola_screenshots
+	QT_QPA_PLATFORM=offscreen ./build/release/src/ui/vertola_screenshots docs/screenshots
+
+package: deps
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake --build build/release -j$(JOBS)
+	cd build/release && cpack -G DEB
+
+clean:
+	rm -rf build
