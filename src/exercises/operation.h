@@ -12,18 +12,22 @@ class RandomSource;
 struct Addizione {
     int num1 = 0, num2 = 0, num3 = 0;
     int risultato = 0;
+    friend bool operator==(const Addizione&, const Addizione&) = default;
 };
 struct Sottrazione {
     int num1 = 0, num2 = 0;
     int risultato = 0;
+    friend bool operator==(const Sottrazione&, const Sottrazione&) = default;
 };
 struct Moltiplicazione {
     int moltiplicando = 0, moltiplicatore = 0;
     int prodotto = 0;
+    friend bool operator==(const Moltiplicazione&, const Moltiplicazione&) = default;
 };
 struct Divisione {
     int dividendo = 0, divisore = 0;
     int quoziente = 0, resto = 0;
+    friend bool operator==(const Divisione&, const Divisione&) = default;
 };
 using Esercizio = std::variant<Addizione, Sottrazione, Moltiplicazione, Divisione>;
 

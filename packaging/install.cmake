@@ -1,0 +1,53 @@
+# Installs the program as a desktop application and describes its Debian package.
+include(GNUInstallDirs)
+
+set(VERTOLA_APP_ID it.vertola.operazioni)
+set(VERTOLA_ICON_NAME vertola)
+set(VERTOLA_DESKTOP_FILE ${CMAKE_CURRENT_LIST_DIR}/${VERTOLA_APP_ID}.desktop)
+set(VERTOLA_METAINFO_FILE ${CMAKE_CURRENT_LIST_DIR}/${VERTOLA_APP_ID}.metainfo.xml)
+
+install(TARGETS vertola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${VERTOLA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VERTOLA_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${VERTOLA_ICON_NAME}.svg)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME operazioni-in-vertola)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Operazioni in vertola")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "esercizi di aritmetica in colonna per la scuola primaria")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Operazioni in vertola <sviluppo@operazioni.vertola.it>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://operazioni.vertola.it/")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_PACKAGE_DESCRIPTION "Operazioni in vertola propone addizioni, sottrazioni, moltiplicazioni
+e divisioni da scrivere e risolvere in colonna, con i risultati entro il 999
+o entro il 9.999, e dà un punteggio con un giudizio. Tutte le scritte sono
+in italiano.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its SVG image and icon plugins (libqt6svg6) at run time, and the captions want Comic Neue
+# and DejaVu; dpkg-shlibdeps sees none of them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-dejavu-core")
+include(CPack)
+
+if(VERTOLA_TESTS)
+  find_program(VERTOLA_DESKTOP_FILE_VALIDATE desktop-file-validate)
+  find_program(VERTOLA_APPSTREAMCLI appstreamcli)
+
+  add_test(NAME packaging.desktop_file_is_valid
+           COMMAND ${CMAKE_COMMAND} -DTOOL=${VERTOLA_DESKTOP_FILE_VALIDATE} -DTOOL_PACKAGE=desktop-file-utils
+                   -DFILE=${VERTOLA_DESKTOP_FILE} -P ${CMAKE_CURRENT_LIST_DIR}/validate.cmake)
+  add_test(NAME packaging.metainfo_is_valid
+           COMMAND ${CMAKE_COMMAND} -DTOOL=${VERTOLA_APPSTREAMCLI} -DTOOL_PACKAGE=appstream
+                   "-DTOOL_ARGS=validate --no-net" -DFILE=${VERTOLA_METAINFO_FILE}
+                   -P ${CMAKE_CURRENT_LIST_DIR}/validate.cmake)
+  add_test(NAME packaging.install_tree_is_complete
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-test
+                   -DBINDIR=${CMAKE_INSTALL_BINDIR} -DDATADIR=${CMAKE_INSTALL_DATADIR}
+                   -DAPP_ID=${VERTOLA_APP_ID} -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
+endif()
