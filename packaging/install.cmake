@@ -32,7 +32,7 @@ in italiano.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its SVG image and icon plugins (libqt6svg6) at run time, and the captions want Comic Neue
 # and DejaVu; dpkg-shlibdeps sees none of them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-liberation2, fonts-dejavu-core")
 include(CPack)
 
 if(VERTOLA_TESTS)

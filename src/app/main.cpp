@@ -1,0 +1,37 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "shell/program.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/platform_choice.h"
+#include "ui/program_view.h"
+#include "ui/qt_services.h"
+#include "x11_probe.h"
+
+using namespace vertola;
+
+int main(int argc, char* argv[]) {
+    const ui::PlatformChoice choice = ui::choosePlatform(ui::currentDisplayEnvironment());
+    if (!choice.displayAvailable || (choice.x11Only && !x11ServerAnswers())) {
+        std::fputs("vertola: impossibile aprire lo schermo (nessun display disponibile)\n", stderr);
+        return 1;
+    }
+    if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
+
+    QApplication app(argc, argv);
+    // The program ends by its own rules, not when Qt sees the last window go.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ui::assetIcon("icon"));
+    // Ties the windows to the installed menu entry, whose icon the desktop shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.vertola.operazioni"));
+    ui::installFontSubstitutions();
+
+    ui::QtServices services;
+    Program program(services.services());
+    ui::ProgramView view(program, &services.screen);
+    services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
+    QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    view.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <string_view>
+
+namespace vertola::ui {
+
+// The drawings are compiled in as ":/assets/<name>.svg".
+QString assetPath(std::string_view name);
+bool hasAsset(std::string_view name);
+// A null icon when the drawing is missing, so nothing is drawn.
+QIcon assetIcon(std::string_view name);
+
+}  // namespace vertola::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "shell/layout.h"
+#include "shell/window.h"
+
+namespace vertola::ui {
+
+// One control of a window: the widget built from its table row, and what of the core's state it
+// shows. apply() touches the widget only where the state differs, so that typing is not disturbed.
+class Control {
+public:
+    Control(const ControlSpec& spec, QWidget* parent);
+
+    const ControlSpec& spec() const { return *spec_; }
+    QWidget* widget() const { return widget_; }
+
+    void apply(const ControlState& state);
+
+private:
+    void applyText(const std::string& text);
+    void applyFore(std::optional<Rgb> fore);
+    void announce(const QString& message);
+
+    const ControlSpec* spec_;
+    QWidget* widget_;
+    std::optional<std::string> shownText_;  // labels and buttons; text boxes compare with the widget
+    std::optional<Rgb> shownFore_;
+    QColor defaultFore_;
+};
+
+}  // namespace vertola::ui

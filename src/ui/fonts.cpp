@@ -1,0 +1,36 @@
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+#include "ui/twips.h"
+
+namespace vertola::ui {
+
+// The tables' sans-serif is as narrow as Arial: with a wider face the longest operation line
+// ("1000 + 1000 + 7999") no longer fits its label, so the metric look-alikes come first and
+// DejaVu Sans, always present on Debian, last.
+const QStringList& sansSubstitutes() {
+    static const QStringList families{"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans Condensed",
+                                      "DejaVu Sans"};
+    return families;
+}
+
+const QStringList& comicSubstitutes() {
+    static const QStringList families{"Comic Neue", "DejaVu Sans"};
+    return families;
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions("MS Sans Serif", sansSubstitutes());
+    QFont::insertSubstitutions("Comic Sans MS", comicSubstitutes());
+}
+
+QFont toQFont(const Font& font) {
+    QFont qfont(toQString(font.family));
+    qfont.setPointSizeF(font.points);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+}  // namespace vertola::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+#include "shell/layout.h"
+
+namespace vertola::ui {
+
+// The tables name the fonts of the desktop they were drawn on; Debian ships look-alikes, tried
+// in the order of these lists.
+const QStringList& sansSubstitutes();   // for "MS Sans Serif"
+const QStringList& comicSubstitutes();  // for "Comic Sans MS"
+void installFontSubstitutions();
+
+QFont toQFont(const Font& font);
+
+}  // namespace vertola::ui

@@ -1,0 +1,40 @@
+#include "ui/platform_choice.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace vertola::ui {
+
+namespace {
+
+bool present(const std::optional<std::string>& value) { return value && !value->empty(); }
+
+// "xcb", or "xcb:option", as the only platform asked for.
+bool asksOnlyForX11(std::string_view platform) {
+    if (platform.find(';') != std::string_view::npos) return false;
+    return platform.substr(0, platform.find(':')) == "xcb";
+}
+
+std::optional<std::string> variable(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
+
+}  // namespace
+
+PlatformChoice choosePlatform(const DisplayEnvironment& environment) {
+    const bool x11 = present(environment.display);
+    if (present(environment.qpaPlatform)) {
+        const bool onlyX11 = asksOnlyForX11(*environment.qpaPlatform);
+        return {.displayAvailable = !onlyX11 || x11, .platform = {}, .x11Only = onlyX11};
+    }
+    if (x11) return {.displayAvailable = true, .platform = "xcb", .x11Only = true};
+    return {.displayAvailable = present(environment.waylandDisplay), .platform = {}};
+}
+
+DisplayEnvironment currentDisplayEnvironment() {
+    return {variable("QT_QPA_PLATFORM"), variable("DISPLAY"), variable("WAYLAND_DISPLAY")};
+}
+
+}  // namespace vertola::ui

@@ -1,0 +1,133 @@
+#include "ui/program_view.h"
+
+#include <QApplication>
+
+#include "ui/qt_services.h"
+#include "ui/twips.h"
+
+namespace vertola::ui {
+
+ProgramView::ProgramView(Program& program, QtScreen* screen) : program_(program), screen_(screen) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+}
+
+ProgramView::~ProgramView() {
+    // Deleting a window moves the focus, which must not reach a view that is going away.
+    disconnect(qApp, nullptr, this, nullptr);
+    syncing_ = true;
+    for (Slot& slot : slots_) delete slot.widget;
+    for (const QPointer<WindowWidget>& widget : dying_) delete widget.data();
+}
+
+void ProgramView::start() {
+    program_.start();
+    sync();
+}
+
+void ProgramView::sync() {
+    // Moving the focus reports focus changes, which must not start a second sync inside this one.
+    if (syncing_) return;
+    syncing_ = true;
+    if (program_.ended()) {
+        for (Slot& slot : slots_) destroy(slot);
+    } else {
+        for (WindowId window : kAllWindows) syncWindow(window);
+    }
+    syncing_ = false;
+    if (program_.ended() && !endAnnounced_) {
+        endAnnounced_ = true;
+        emit ended();
+    }
+}
+
+void ProgramView::syncWindow(WindowId id) {
+    Slot& slot = slots_[indexOf(id)];
+    const Window* window = program_.window(id);
+    if (slot.widget && slot.source != window) destroy(slot);
+    if (!window) return;
+    if (!slot.widget) create(slot, *window);
+
+    WindowWidget& widget = *slot.widget;
+    widget.apply(*window);
+    const bool shown = program_.state(id) == WindowState::Shown;
+    if (!shown) {
+        if (!widget.isHidden()) widget.hide();
+        return;
+    }
+    const bool appearing = widget.isHidden();
+    if (appearing) widget.show();
+    if (program_.raiseRequests(id) != slot.raises) {
+        slot.raises = program_.raiseRequests(id);
+        // A window that appears is already in front.
+        if (!appearing) widget.raise();
+        widget.activateWindow();
+    }
+    // A focus asked for while the window was hidden moves when it is shown.
+    if (window->focusRequests() != slot.focusRequests) {
+        slot.focusRequests = window->focusRequests();
+        widget.focusControl(window->focus());
+    }
+}
+
+void ProgramView::create(Slot& slot, const Window& window) {
+    slot.widget = new WindowWidget(window.id(), window.layout(), *this);
+    slot.source = &window;
+    slot.raises = 0;
+    slot.focusRequests = 0;
+    // The core placed the window's frame; Qt places a top-level window by its frame too.
+    slot.widget->move(toPixels(window.position().left), toPixels(window.position().top));
+}
+
+// The widget may be the one whose signal is being handled, so it goes once the event is over.
+void ProgramView::destroy(Slot& slot) {
+    if (!slot.widget) return;
+    slot.widget->hide();
+    slot.widget->deleteLater();
+    std::erase_if(dying_, [](const QPointer<WindowWidget>& gone) { return gone.isNull(); });
+    dying_.emplace_back(slot.widget);
+    slot = Slot{};
+}
+
+void ProgramView::onFocusChanged(QWidget* now) {
+    if (!now) return;
+    auto* window = qobject_cast<WindowWidget*>(now->window());
+    if (!window || widget(window->id()) != window) return;
+    const std::string_view name = window->controlName(now);
+    if (!name.empty()) focusIn(window->id(), name);
+}
+
+void ProgramView::tick(WindowId window) {
+    program_.tick(window);
+    sync();
+}
+
+void ProgramView::click(WindowId window, std::string_view control) {
+    program_.click(window, control);
+    sync();
+}
+
+void ProgramView::edit(WindowId window, std::string_view control, std::string_view text) {
+    program_.edit(window, control, text);
+    sync();
+}
+
+void ProgramView::escape(WindowId window) {
+    program_.escape(window);
+    sync();
+}
+
+void ProgramView::closeBox(WindowId window) {
+    program_.closeBox(window);
+    sync();
+}
+
+void ProgramView::focusIn(WindowId window, std::string_view control) {
+    program_.focusIn(window, control);
+    sync();
+}
+
+void ProgramView::frameMeasured(QSize extraPixels) {
+    if (screen_) screen_->noteFrame(extraPixels);
+}
+
+}  // namespace vertola::ui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QSize>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "frame/random_source.h"
+#include "shell/platform.h"
+#include "shell/program.h"
+
+namespace vertola::ui {
+
+class QtClock final : public Clock {
+public:
+    std::uint64_t timeOfDayNanos() override;
+};
+
+// One repeating QTimer per window; each timeout goes to the tick handler.
+class QtTimers final : public TimerService {
+public:
+    using TickHandler = std::function<void(WindowId)>;
+
+    QtTimers();
+    ~QtTimers() override;
+    void setTickHandler(TickHandler handler) { onTick_ = std::move(handler); }
+
+    void start(WindowId window, int intervalMs) override;
+    void stop(WindowId window) override;
+    const QTimer& timer(WindowId window) const { return *timers_[indexOf(window)]; }
+
+private:
+    std::array<std::unique_ptr<QTimer>, kWindowCount> timers_;
+    TickHandler onTick_;
+};
+
+class QtBeeper final : public Beeper {
+public:
+    void beep() override;
+};
+
+// The primary screen in twips; the frame is what the desktop was last seen adding to a window.
+class QtScreen final : public Screen {
+public:
+    SizeTwips screenSize() override;
+    SizeTwips frameExtra() override;
+    void noteFrame(QSize extraPixels) { frame_ = extraPixels; }
+
+private:
+    QSize frame_{0, 0};
+};
+
+// Everything the program needs from the desktop, in one place for main() and the tools.
+struct QtServices {
+    QtClock clock;
+    Xoshiro random;
+    QtTimers timers;
+    QtBeeper beeper;
+    QtScreen screen;
+
+    Services services() { return {clock, random, timers, beeper, screen}; }
+};
+
+}  // namespace vertola::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSize>
+#include <string_view>
+
+#include "shell/window_id.h"
+
+namespace vertola::ui {
+
+// What a window's widgets report: the user's events, and what the desktop adds around a window.
+class WindowEvents {
+public:
+    virtual void click(WindowId window, std::string_view control) = 0;
+    virtual void edit(WindowId window, std::string_view control, std::string_view text) = 0;
+    virtual void escape(WindowId window) = 0;
+    virtual void closeBox(WindowId window) = 0;
+    virtual void focusIn(WindowId window, std::string_view control) = 0;
+    virtual void frameMeasured(QSize extraPixels) = 0;
+
+protected:
+    ~WindowEvents() = default;
+};
+
+}  // namespace vertola::ui

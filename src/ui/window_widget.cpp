@@ -1,0 +1,113 @@
+#include "ui/window_widget.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/assets.h"
+#include "ui/twips.h"
+
+namespace vertola::ui {
+
+WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents& events)
+    : QWidget(nullptr), id_(id), layout_(layout), events_(events) {
+    setObjectName(toQString(layout.name));
+    setUpFrame();
+    controls_.reserve(layout.controls.size());
+    for (const ControlSpec& spec : layout.controls) {
+        controls_.emplace_back(spec, this);
+        connectControl(controls_.back());
+    }
+    setUpTabOrder();
+    if (!layout.cancelButton.empty()) {
+        // A shortcut rather than a dialog's own Esc, which would close the window behind the core's back.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(escape, &QShortcut::activated, this, [this] { events_.escape(id_); });
+    }
+}
+
+void WindowWidget::setUpFrame() {
+    const Qt::WindowFlags type = layout_.mainWindow ? Qt::Window : Qt::Dialog;
+    setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
+    setWindowTitle(toQString(layout_.caption));
+    setWindowIcon(assetIcon("icon"));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, toQColor(layout_.background));
+    setPalette(background);
+    setAutoFillBackground(true);
+}
+
+void WindowWidget::connectControl(const Control& control) {
+    const std::string_view name = control.spec().name;
+    switch (control.spec().kind) {
+        case Kind::Button:
+        case Kind::PictureButton:
+            connect(static_cast<QPushButton*>(control.widget()), &QPushButton::clicked, this,
+                    [this, name] { events_.click(id_, name); });
+            break;
+        case Kind::TextBox:
+            connect(static_cast<QLineEdit*>(control.widget()), &QLineEdit::textEdited, this,
+                    [this, name](const QString& text) { events_.edit(id_, name, text.toStdString()); });
+            break;
+        default: break;
+    }
+}
+
+void WindowWidget::setUpTabOrder() {
+    for (const Control& control : controls_) control.widget()->setFocusPolicy(Qt::NoFocus);
+    QWidget* previous = nullptr;
+    for (std::string_view name : layout_.tabOrder) {
+        QWidget* widget = control(name);
+        if (!widget) continue;
+        widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QWidget* WindowWidget::control(std::string_view name) const {
+    for (const Control& control : controls_)
+        if (control.spec().name == name) return control.widget();
+    return nullptr;
+}
+
+std::string_view WindowWidget::controlName(const QWidget* widget) const {
+    for (const Control& control : controls_)
+        if (control.widget() == widget) return control.spec().name;
+    return {};
+}
+
+void WindowWidget::apply(const Window& window) {
+    const std::vector<ControlState>& states = window.controls();
+    for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i) controls_[i].apply(states[i]);
+}
+
+void WindowWidget::focusControl(std::string_view name) {
+    if (QWidget* widget = control(name)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+// The close box runs no button logic; the core decides, and the next sync destroys this widget.
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    events_.closeBox(id_);
+}
+
+void WindowWidget::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    reportFrame();
+}
+
+void WindowWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    reportFrame();
+}
+
+void WindowWidget::reportFrame() {
+    const QSize extra = frameGeometry().size() - size();
+    if (extra.width() > 0 || extra.height() > 0) events_.frameMeasured(extra);
+}
+
+}  // namespace vertola::ui

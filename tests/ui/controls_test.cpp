@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+
+#include "shell/program.h"
+#include "ui/button_caption.h"
+#include "ui/control.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
+
+using namespace vertola;
+using namespace vertola::ui;
+
+namespace {
+
+bool allOneColour(const QImage& image) {
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != first) return false;
+    return true;
+}
+
+TEST(MissingDrawing, LeavesAPictureEmptyAndAPictureButtonWithoutIcon) {
+    QWidget window;
+    window.resize(200, 200);
+    const ControlSpec pictureSpec{.name = "Picture1", .kind = Kind::Picture, .rect = {0, 0, 1500, 1500},
+                                  .picture = "no-such-drawing"};
+    const ControlSpec buttonSpec{.name = "cmdadd", .kind = Kind::PictureButton, .rect = {1500, 0, 1095, 1095},
+                                 .picture = "no-such-drawing"};
+    const Control picture(pictureSpec, &window);
+    const Control button(buttonSpec, &window);
+    EXPECT_FALSE(qobject_cast<QSvgWidget*>(picture.widget())->renderer()->isValid());
+    EXPECT_TRUE(allOneColour(picture.widget()->grab().toImage()));
+    EXPECT_TRUE(qobject_cast<QPushButton*>(button.widget())->icon().isNull());
+    EXPECT_FALSE(button.widget()->grab().isNull());
+}
+
+struct WrapCase {
+    const char* name;
+    const char* caption;
+    int width;
+    int lines;
+};
+
+void PrintTo(const WrapCase& c, std::ostream* os) { *os << c.name; }
+
+const WrapCase kWraps[] = {
+    {"ShortCaptionStaysOnOneLine", "&Fine", 100, 1},
+    {"AccessMarkTakesNoRoom", "&Controlla", 69, 1},
+    {"LongCaptionBreaksAtBlanks", "&Calcola il punteggio", 109, 2},
+    {"OneWordTooLongIsNotBroken", "Moltiplicazioni", 20, 1},
+    {"EveryWordOnItsLine", "Entro il 9.999", 1, 3},
+};
+
+class CaptionWrap : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(CaptionWrap, WritesACaptionTooLongForItsButtonOnSeveralLines) {
+    const WrapCase& c = GetParam();
+    const QFont font = toQFont(kSans13);
+    const QString wrapped = wrapCaption(c.caption, font, c.width);
+    const QStringList lines = wrapped.split('\n');
+    EXPECT_EQ(lines.size(), c.lines) << qPrintable(wrapped);
+    EXPECT_EQ(QString(wrapped).replace('\n', ' '), c.caption);
+    if (lines.size() > 1) {
+        for (QString line : lines) {
+            if (!line.contains(' ')) continue;
+            EXPECT_LE(QFontMetrics(font).horizontalAdvance(line.remove('&')), c.width) << qPrintable(line);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, CaptionWrap, ::testing::ValuesIn(kWraps),
+                         [](const ::testing::TestParamInfo<WrapCase>& info) { return info.param.name; });
+
+// The widest operation lines each level can draw must be read whole, or the pupil copies a
+// wrong number.
+TEST(OperationLine, TheWidestAdditionOfEachLevelFitsItsLabel) {
+    for (auto [window, widest] : {std::pair{WindowId::frm999addizioni, "333 + 333 + 333"},
+                                  std::pair{WindowId::frm9999addizioni, "3333 + 3333 + 3333"}}) {
+        const ControlSpec& spec = *findControl(layoutOf(window), "lbloper");
+        EXPECT_LE(QFontMetrics(toQFont(spec.font)).horizontalAdvance(widest), toPixels(spec.rect).width())
+            << windowName(window);
+    }
+}
+
+}  // namespace
