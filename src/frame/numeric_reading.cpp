@@ -1,5 +1,7 @@
 #include "frame/numeric_reading.h"
 
+#include <cstdint>
+
 namespace vertola {
 
 namespace {
@@ -35,9 +37,17 @@ double readNumber(std::string_view text) {
         if (cursor.peek() == '-') sign = -1;
         cursor.advance();
     }
-    // Whole part: a megabyte of digits overflows to infinity, which compares unequal to any
+    // Whole part: exact while it fits in 64 bits, so that a count read back is the count written;
+    // beyond that a megabyte of digits overflows to infinity, which compares unequal to any
     // result, rather than wrapping.
-    double value = 0;
+    std::uint64_t whole = 0;
+    while (!cursor.atEnd() && isDigit(cursor.peek())) {
+        const auto digit = static_cast<std::uint64_t>(cursor.peek() - '0');
+        if (whole > (UINT64_MAX - digit) / 10) break;
+        whole = whole * 10 + digit;
+        cursor.advance();
+    }
+    double value = static_cast<double>(whole);
     while (!cursor.atEnd() && isDigit(cursor.peek())) {
         value = value * 10 + (cursor.peek() - '0');
         cursor.advance();
