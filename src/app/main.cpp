@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ui::assetIcon("icon"));
+    QApplication::setWindowIcon(ui::assetIcon("icon", 32));
     // Ties the windows to the installed menu entry, whose icon the desktop shows for them.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vertola.operazioni"));
     ui::installFontSubstitutions();

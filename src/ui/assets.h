@@ -10,6 +10,7 @@ namespace vertola::ui {
 QString assetPath(std::string_view name);
 bool hasAsset(std::string_view name);
 // A null icon when the drawing is missing, so nothing is drawn.
-QIcon assetIcon(std::string_view name);
+// The icon is drawn for a square of side logical pixels.
+QIcon assetIcon(std::string_view name, int side);
 
 }  // namespace vertola::ui

@@ -95,9 +95,9 @@ QPushButton* createButton(const ControlSpec& spec, QWidget* parent) {
 
 QWidget* createPictureButton(const ControlSpec& spec, QWidget* parent) {
     QPushButton* button = createButton(spec, parent);
-    button->setIcon(assetIcon(spec.picture));
     const QSize size = toPixels(spec.rect).size();
     const int side = std::max(16, std::min(size.width(), size.height()) - 16);
+    button->setIcon(assetIcon(spec.picture, side));
     button->setIconSize(QSize(side, side));
     return button;
 }

@@ -33,7 +33,7 @@ void WindowWidget::setUpFrame() {
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
     setWindowTitle(toQString(layout_.caption));
-    setWindowIcon(assetIcon("icon"));
+    setWindowIcon(assetIcon("icon", 32));
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(layout_.background));
     setPalette(background);
