@@ -97,7 +97,8 @@ void ExerciseWindow::check(Program& program) {
 void ExerciseWindow::askScore(Program& program) {
     Window& score = program.open(spec_.scoreWindow);
     program.hide(id());
-    for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok"})
+    // The picture goes too: a score window already computed would otherwise cover the button with it.
+    for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"})
         score.setVisible(control, false);
     score.setVisible("cmdcalcola", true);
     setText("txtc", plainDecimal(static_cast<unsigned long long>(spec_.code)));
