@@ -10,7 +10,7 @@ PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean
+.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean startup
 
 all: build
 
@@ -66,3 +66,12 @@ package: deps
 
 clean:
 	rm -rf build
+
+# Start-up to the main menu on screen, and resident memory, against the bare Qt window.
+STARTUP_PACKAGES := xvfb dbus python3-xlib
+startup: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(STARTUP_PACKAGES)"
+	cmake -S ../shared/bench/hello -B build/hello -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build/hello -j$(JOBS)
+	/usr/bin/python3 ../shared/bench/startup.py --title Hello --runs 20 -- build/hello/hello
+	/usr/bin/python3 ../shared/bench/startup.py --title "Operazioni in vertola" --runs 20 -- build/release/src/app/vertola
