@@ -54,6 +54,47 @@ bench: deps
 	cmake --build build/bench -j$(JOBS)
 	./build/bench/bench/vertola_bench
 
+# The numeric reading against a plain reference reading under libFuzzer, with address and
+# undefined-behaviour checks, for FUZZ_SECONDS. Inputs it finds stay in build/fuzz/corpus; the
+# seeds in fuzz/corpus are only copied.
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+fuzz: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+	cmake --build build/fuzz -j$(JOBS)
+	@mkdir -p build/fuzz/corpus build/fuzz/artifacts && cp fuzz/corpus/* build/fuzz/corpus/
+	@./build/fuzz/reading_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -dict=fuzz/reading.dict \
+	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus >build/fuzz/fuzz.log 2>&1; status=$$?; \
+	runs=$$(sed -n 's/^stat::number_of_executed_units: *//p' build/fuzz/fuzz.log); \
+	rate=$$(sed -n 's/^stat::average_exec_per_sec: *//p' build/fuzz/fuzz.log); \
+	secs=$$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' build/fuzz/fuzz.log); \
+	divergences=$$(grep -c '^divergence:' build/fuzz/fuzz.log); \
+	echo "executions: $${runs:-?}  time: $${secs:-?} s  exec/s: $${rate:-?}  divergences: $$divergences"; \
+	if [ $$status -ne 0 ]; then grep -m3 -E '^divergence:|ERROR|runtime error' build/fuzz/fuzz.log; \
+	  echo "the input is in build/fuzz/artifacts/, the whole log in build/fuzz/fuzz.log"; exit 1; fi
+
+# The random walk of the whole program, SOAK_SEEDS walks of SOAK_EVENTS events each, under
+# address and undefined-behaviour checks. Optimised for speed, so not with -Werror: g++ 12 reports
+# false "maybe uninitialized" warnings inside <regex> once sanitizers and -O2 meet.
+SOAK_EVENTS ?= 500000
+SOAK_SEEDS ?= 4
+soak: deps
+	cmake -S . -B build/soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTOLA_SANITIZE=ON -DVERTOLA_UI=OFF \
+	  -DVERTOLA_WERROR=OFF $(CMAKE_COMMON) >/dev/null
+	cmake --build build/soak -j$(JOBS) --target core_tests
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 WALK_EVENTS=$(SOAK_EVENTS) WALK_SEEDS=$(SOAK_SEEDS) \
+	  ./build/soak/tests/core_tests --gtest_filter='RandomWalk.*'
+
+# The release program must carry Debian's hardening: PIE, full RELRO, BIND_NOW, stack protector
+# and fortified calls.
+.PHONY: hardening
+hardening: deps
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake --build build/release -j$(JOBS) --target vertola
+	sh tests/hardening/check_hardening.sh --compile-commands build/release/compile_commands.json \
+	  build/release/src/app/vertola
+
 screenshots: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola_screenshots
