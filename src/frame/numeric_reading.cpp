@@ -37,7 +37,7 @@ double readNumber(std::string_view text) {
         if (cursor.peek() == '-') sign = -1;
         cursor.advance();
     }
-    // Whole part: exact while it fits in 64 bits, so that a count read back is the count written;
+    // Whole part: gathered exactly in 64 bits while it fits, so it is rounded to a double only once;
     // beyond that a megabyte of digits overflows to infinity, which compares unequal to any
     // result, rather than wrapping.
     std::uint64_t whole = 0;
