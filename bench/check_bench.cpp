@@ -14,7 +14,7 @@ using namespace vertola;
 void writeRightAnswer(Program& program, WindowId id) {
     auto& window = static_cast<const ExerciseWindow&>(*program.window(id));
     const std::string digits = plainDecimal(static_cast<unsigned long long>(expectedResult(window.esercizio())));
-    const auto cells = window.spec().resultCells;
+    const auto cells = window.design().resultCells;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::size_t fromRight = cells.size() - 1 - i;
         const std::string digit =
@@ -29,7 +29,7 @@ void rightCheckWithNewDraw(benchmark::State& state) {
     fakes::Harness h;
     h.program.start();
     h.program.open(id);
-    const std::string check(static_cast<const ExerciseWindow&>(*h.program.window(id)).spec().checkButton);
+    const std::string check(static_cast<const ExerciseWindow&>(*h.program.window(id)).design().checkButton);
     for (auto _ : state) {
         writeRightAnswer(h.program, id);
         h.program.click(id, check);

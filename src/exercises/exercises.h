@@ -7,9 +7,9 @@
 
 namespace vertola {
 
-// The nine exercise windows: each operation unit defines the specs and tables of its windows.
+// The nine exercise windows: each operation unit defines the rules and tables of its windows.
 struct ExerciseUnit {
-    const ExerciseSpec& spec;
+    const ExerciseSpec& design;
     const WindowLayout& layout;
 };
 

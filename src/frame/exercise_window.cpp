@@ -6,8 +6,8 @@
 
 namespace vertola {
 
-ExerciseWindow::ExerciseWindow(const ExerciseSpec& spec, const WindowLayout& layout)
-    : Window(spec.id, layout), spec_(spec) {}
+ExerciseWindow::ExerciseWindow(const ExerciseSpec& design, const WindowLayout& layout)
+    : Window(design.id, layout), design_(design) {}
 
 void ExerciseWindow::setCounts(std::uint64_t giuste, std::uint64_t sbagliate) {
     giuste_ = giuste;
@@ -22,12 +22,12 @@ void ExerciseWindow::load(Program& program) {
 }
 
 void ExerciseWindow::drawExercise(Program& program) {
-    esercizio_ = draw(spec_.rule, program.services().random);
+    esercizio_ = draw(design_.rule, program.services().random);
     setText("lbloper", caption(esercizio_));
 }
 
 void ExerciseWindow::clicked(Program& program, std::string_view control) {
-    if (control == spec_.checkButton) check(program);
+    if (control == design_.checkButton) check(program);
     else if (control == "cmdpunteggio") askScore(program);
     else if (control == "cmdfine") finish(program);
 }
@@ -52,12 +52,12 @@ std::string remainderText(const Window& window, std::span<const RemainderRow> ro
 
 bool ExerciseWindow::judge() {
     std::string answer;
-    for (std::string_view cell : spec_.resultCells) answer += text(cell);
+    for (std::string_view cell : design_.resultCells) answer += text(cell);
     setText("txtris", std::move(answer));
     risposta_ = readNumber(text("txtris"));
     bool right = risposta_ == static_cast<double>(expectedResult(esercizio_));
-    if (!spec_.remainderRows.empty()) {
-        setText("txtresto", remainderText(*this, spec_.remainderRows));
+    if (!design_.remainderRows.empty()) {
+        setText("txtresto", remainderText(*this, design_.remainderRows));
         rispostaresto_ = readNumber(text("txtresto"));
         right = right && rispostaresto_ == static_cast<double>(expectedRemainder(esercizio_));
     }
@@ -74,18 +74,18 @@ void ExerciseWindow::check(Program& program) {
     if (right) {
         setText("lblmessaggio", std::string(kRightMessage));
         setForeColor("lblmessaggio", kBlue);
-        setFocus(spec_.focusRight);
+        setFocus(design_.focusRight);
         ++giuste_;
     } else {
         services.beeper.beep();
         setText("lblmessaggio", std::string(kWrongMessage));
         setForeColor("lblmessaggio", kRed);
-        setFocus(spec_.focusWrong);
+        setFocus(design_.focusWrong);
         ++sbagliate_;
     }
-    for (std::string_view cell : spec_.emptiedEveryCheck) setText(cell, "");
+    for (std::string_view cell : design_.emptiedEveryCheck) setText(cell, "");
     if (text("lblmessaggio") == kRightMessage) {
-        for (std::string_view cell : spec_.emptiedAfterRight) setText(cell, "");
+        for (std::string_view cell : design_.emptiedAfterRight) setText(cell, "");
         drawExercise(program);
     }
     setText("txtrisg", plainDecimal(giuste_));
@@ -95,17 +95,17 @@ void ExerciseWindow::check(Program& program) {
 
 // The exercise window stays loaded, hidden, with its timer running; no count is copied here.
 void ExerciseWindow::askScore(Program& program) {
-    Window& score = program.open(spec_.scoreWindow);
+    Window& score = program.open(design_.scoreWindow);
     program.hide(id());
     // The picture goes too: a score window already computed would otherwise cover the button with it.
     for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"})
         score.setVisible(control, false);
     score.setVisible("cmdcalcola", true);
-    setText("txtc", plainDecimal(static_cast<unsigned long long>(spec_.code)));
+    setText("txtc", plainDecimal(static_cast<unsigned long long>(design_.code)));
 }
 
 void ExerciseWindow::finish(Program& program) {
-    program.open(spec_.levelMenu);
+    program.open(design_.levelMenu);
     program.close(id());
 }
 

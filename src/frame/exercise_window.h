@@ -36,9 +36,9 @@ struct ExerciseSpec {
 // hidden boxes, the feedback message and its timer, "&Punteggio" and "&Fine".
 class ExerciseWindow final : public Window {
 public:
-    ExerciseWindow(const ExerciseSpec& spec, const WindowLayout& layout);
+    ExerciseWindow(const ExerciseSpec& design, const WindowLayout& layout);
 
-    const ExerciseSpec& spec() const { return spec_; }
+    const ExerciseSpec& design() const { return design_; }
     const Esercizio& esercizio() const { return esercizio_; }
     std::uint64_t giuste() const { return giuste_; }
     std::uint64_t sbagliate() const { return sbagliate_; }
@@ -59,7 +59,7 @@ private:
     void askScore(Program& program);
     void finish(Program& program);
 
-    const ExerciseSpec& spec_;
+    const ExerciseSpec& design_;
     Esercizio esercizio_;
     std::uint64_t giuste_ = 0;
     std::uint64_t sbagliate_ = 0;

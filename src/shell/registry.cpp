@@ -60,7 +60,7 @@ std::unique_ptr<Window> createWindow(WindowId id) {
         case WindowId::frm9999punteggio: return createScoreWindow(Level::L9999);
         default: {
             const ExerciseUnit unit = *exerciseUnit(id);
-            return std::make_unique<ExerciseWindow>(unit.spec, unit.layout);
+            return std::make_unique<ExerciseWindow>(unit.design, unit.layout);
         }
     }
 }

@@ -75,72 +75,72 @@ protected:
     }
 };
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* createLabel(const ControlSpec& design, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-    fillBackground(label, spec.back);
+    label->setAlignment(horizontal(design.align) | Qt::AlignTop);
+    fillBackground(label, design.back);
     return label;
 }
 
-QPushButton* createButton(const ControlSpec& spec, QWidget* parent) {
+QPushButton* createButton(const ControlSpec& design, QWidget* parent) {
     auto* button = new PushButton(parent);
     // Enter presses the button that has the focus.
     button->setAutoDefault(true);
-    if (spec.back) button->setStyleSheet(colouredButtonStyle(*spec.back, spec.fore));
-    if (!spec.tooltip.empty()) button->setToolTip(toQString(spec.tooltip));
+    if (design.back) button->setStyleSheet(colouredButtonStyle(*design.back, design.fore));
+    if (!design.tooltip.empty()) button->setToolTip(toQString(design.tooltip));
     return button;
 }
 
-QWidget* createPictureButton(const ControlSpec& spec, QWidget* parent) {
-    QPushButton* button = createButton(spec, parent);
-    const QSize size = toPixels(spec.rect).size();
+QWidget* createPictureButton(const ControlSpec& design, QWidget* parent) {
+    QPushButton* button = createButton(design, parent);
+    const QSize size = toPixels(design.rect).size();
     const int side = std::max(16, std::min(size.width(), size.height()) - 16);
-    button->setIcon(assetIcon(spec.picture, side));
+    button->setIcon(assetIcon(design.picture, side));
     button->setIconSize(QSize(side, side));
     return button;
 }
 
-QWidget* createTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* createTextBox(const ControlSpec& design, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
+    edit->setAlignment(horizontal(design.align) | Qt::AlignVCenter);
     return edit;
 }
 
-QWidget* createPicture(const ControlSpec& spec, QWidget* parent) {
+QWidget* createPicture(const ControlSpec& design, QWidget* parent) {
     auto* picture = new QSvgWidget(parent);
     // A missing drawing leaves the box empty.
-    if (hasAsset(spec.picture)) picture->load(assetPath(spec.picture));
+    if (hasAsset(design.picture)) picture->load(assetPath(design.picture));
     picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
-    fillBackground(picture, spec.back);
+    fillBackground(picture, design.back);
     return picture;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
-        case Kind::Label: return createLabel(spec, parent);
-        case Kind::Button: return createButton(spec, parent);
-        case Kind::PictureButton: return createPictureButton(spec, parent);
-        case Kind::TextBox: return createTextBox(spec, parent);
+QWidget* createWidget(const ControlSpec& design, QWidget* parent) {
+    switch (design.kind) {
+        case Kind::Label: return createLabel(design, parent);
+        case Kind::Button: return createButton(design, parent);
+        case Kind::PictureButton: return createPictureButton(design, parent);
+        case Kind::TextBox: return createTextBox(design, parent);
         case Kind::Line: return new LineWidget(parent);
-        case Kind::Picture: return createPicture(spec, parent);
+        case Kind::Picture: return createPicture(design, parent);
     }
     return new QWidget(parent);
 }
 
 }  // namespace
 
-Control::Control(const ControlSpec& spec, QWidget* parent)
-    : spec_(&spec), widget_(createWidget(spec, parent)) {
-    widget_->setObjectName(toQString(spec.name));
-    if (!spec.accessibleName.empty()) widget_->setAccessibleName(toQString(spec.accessibleName));
-    if (spec.kind != Kind::Line) widget_->setFont(toQFont(spec.font));
-    widget_->setGeometry(spec.kind == Kind::Line ? lineGeometry(spec.rect) : toPixels(spec.rect));
-    defaultFore_ = widget_->palette().color(foreRole(spec.kind));
-    applyText(std::string(spec.caption));
-    if (spec.fore) applyFore(spec.fore);
-    widget_->setVisible(spec.visible);
+Control::Control(const ControlSpec& design, QWidget* parent)
+    : design_(&design), widget_(createWidget(design, parent)) {
+    widget_->setObjectName(toQString(design.name));
+    if (!design.accessibleName.empty()) widget_->setAccessibleName(toQString(design.accessibleName));
+    if (design.kind != Kind::Line) widget_->setFont(toQFont(design.font));
+    widget_->setGeometry(design.kind == Kind::Line ? lineGeometry(design.rect) : toPixels(design.rect));
+    defaultFore_ = widget_->palette().color(foreRole(design.kind));
+    applyText(std::string(design.caption));
+    if (design.fore) applyFore(design.fore);
+    widget_->setVisible(design.visible);
 }
 
 void Control::apply(const ControlState& state) {
@@ -150,7 +150,7 @@ void Control::apply(const ControlState& state) {
 }
 
 void Control::applyText(const std::string& text) {
-    switch (spec_->kind) {
+    switch (design_->kind) {
         case Kind::TextBox: {
             auto* edit = static_cast<QLineEdit*>(widget_);
             const QString wanted = QString::fromStdString(text);
@@ -160,7 +160,7 @@ void Control::applyText(const std::string& text) {
         case Kind::Label:
             if (shownText_ == text) return;
             static_cast<QLabel*>(widget_)->setText(QString::fromStdString(text));
-            if (spec_->name == kAnnouncedLabel) announce(QString::fromStdString(text));
+            if (design_->name == kAnnouncedLabel) announce(QString::fromStdString(text));
             break;
         case Kind::Button: {
             if (shownText_ == text) return;
@@ -176,12 +176,12 @@ void Control::applyText(const std::string& text) {
 
 void Control::applyFore(std::optional<Rgb> fore) {
     shownFore_ = fore;
-    if (spec_->back && (spec_->kind == Kind::Button || spec_->kind == Kind::PictureButton)) {
-        widget_->setStyleSheet(colouredButtonStyle(*spec_->back, fore));
+    if (design_->back && (design_->kind == Kind::Button || design_->kind == Kind::PictureButton)) {
+        widget_->setStyleSheet(colouredButtonStyle(*design_->back, fore));
         return;
     }
     QPalette palette = widget_->palette();
-    palette.setColor(foreRole(spec_->kind), fore ? toQColor(*fore) : defaultFore_);
+    palette.setColor(foreRole(design_->kind), fore ? toQColor(*fore) : defaultFore_);
     widget_->setPalette(palette);
 }
 

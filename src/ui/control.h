@@ -14,9 +14,9 @@ namespace vertola::ui {
 // shows. apply() touches the widget only where the state differs, so that typing is not disturbed.
 class Control {
 public:
-    Control(const ControlSpec& spec, QWidget* parent);
+    Control(const ControlSpec& design, QWidget* parent);
 
-    const ControlSpec& spec() const { return *spec_; }
+    const ControlSpec& design() const { return *design_; }
     QWidget* widget() const { return widget_; }
 
     void apply(const ControlState& state);
@@ -26,7 +26,7 @@ private:
     void applyFore(std::optional<Rgb> fore);
     void announce(const QString& message);
 
-    const ControlSpec* spec_;
+    const ControlSpec* design_;
     QWidget* widget_;
     std::optional<std::string> shownText_;  // labels and buttons; text boxes compare with the widget
     std::optional<Rgb> shownFore_;

@@ -60,14 +60,14 @@ public:
         const auto* exercise = dynamic_cast<const ExerciseWindow*>(program_.window(window));
         if (!exercise) return;
         std::int64_t result = expectedResult(exercise->esercizio()) + (right ? 0 : 1);
-        const auto cells = exercise->spec().resultCells;
+        const auto cells = exercise->design().resultCells;
         std::string digits = std::to_string(result);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const std::size_t fromRight = cells.size() - 1 - i;
             const bool has = fromRight < digits.size();
             type(window, cells[i], has ? digits.substr(digits.size() - 1 - fromRight, 1) : "");
         }
-        click(window, exercise->spec().checkButton);
+        click(window, exercise->design().checkButton);
     }
 
     bool failed() const { return failed_; }

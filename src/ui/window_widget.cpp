@@ -15,8 +15,8 @@ WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents
     setObjectName(toQString(layout.name));
     setUpFrame();
     controls_.reserve(layout.controls.size());
-    for (const ControlSpec& spec : layout.controls) {
-        controls_.emplace_back(spec, this);
+    for (const ControlSpec& design : layout.controls) {
+        controls_.emplace_back(design, this);
         connectControl(controls_.back());
     }
     setUpTabOrder();
@@ -41,8 +41,8 @@ void WindowWidget::setUpFrame() {
 }
 
 void WindowWidget::connectControl(const Control& control) {
-    const std::string_view name = control.spec().name;
-    switch (control.spec().kind) {
+    const std::string_view name = control.design().name;
+    switch (control.design().kind) {
         case Kind::Button:
         case Kind::PictureButton:
             connect(static_cast<QPushButton*>(control.widget()), &QPushButton::clicked, this,
@@ -70,13 +70,13 @@ void WindowWidget::setUpTabOrder() {
 
 QWidget* WindowWidget::control(std::string_view name) const {
     for (const Control& control : controls_)
-        if (control.spec().name == name) return control.widget();
+        if (control.design().name == name) return control.widget();
     return nullptr;
 }
 
 std::string_view WindowWidget::controlName(const QWidget* widget) const {
     for (const Control& control : controls_)
-        if (control.widget() == widget) return control.spec().name;
+        if (control.widget() == widget) return control.design().name;
     return {};
 }
 

@@ -64,7 +64,7 @@ TEST(DivisionDraw, GivesAOneDigitDivisorAndADividendWithinTheLevel) {
         int smallest = l->n;
         int largest = 0;
         for (int i = 0; i < 20000; ++i) {
-            const auto d = std::get<Divisione>(draw(divisionUnit(l->level).spec.rule, random));
+            const auto d = std::get<Divisione>(draw(divisionUnit(l->level).design.rule, random));
             ASSERT_GE(d.divisore, 2);
             ASSERT_LE(d.divisore, 8);
             ASSERT_GE(d.dividendo, l->smallest);

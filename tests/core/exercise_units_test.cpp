@@ -18,17 +18,17 @@ const std::vector<WindowId> kExerciseWindows{
     WindowId::frm9999moltiplicazioni, WindowId::frm9999moltiplicazioni2, WindowId::frm9999divisioni,
 };
 
-// Every cell name a spec hands to the frame, with the list it came from.
-std::vector<std::pair<std::string, std::string_view>> cellsNamedBy(const ExerciseSpec& spec) {
+// Every cell name a design hands to the frame, with the list it came from.
+std::vector<std::pair<std::string, std::string_view>> cellsNamedBy(const ExerciseSpec& design) {
     std::vector<std::pair<std::string, std::string_view>> named;
-    for (std::string_view cell : spec.resultCells) named.emplace_back("resultCells", cell);
-    for (std::string_view cell : spec.emptiedEveryCheck) named.emplace_back("emptiedEveryCheck", cell);
-    for (std::string_view cell : spec.emptiedAfterRight) named.emplace_back("emptiedAfterRight", cell);
-    for (std::size_t row = 0; row < spec.remainderRows.size(); ++row)
-        for (std::string_view cell : spec.remainderRows[row])
+    for (std::string_view cell : design.resultCells) named.emplace_back("resultCells", cell);
+    for (std::string_view cell : design.emptiedEveryCheck) named.emplace_back("emptiedEveryCheck", cell);
+    for (std::string_view cell : design.emptiedAfterRight) named.emplace_back("emptiedAfterRight", cell);
+    for (std::size_t row = 0; row < design.remainderRows.size(); ++row)
+        for (std::string_view cell : design.remainderRows[row])
             named.emplace_back("remainderRows[" + std::to_string(row) + "]", cell);
-    named.emplace_back("focusRight", spec.focusRight);
-    named.emplace_back("focusWrong", spec.focusWrong);
+    named.emplace_back("focusRight", design.focusRight);
+    named.emplace_back("focusWrong", design.focusWrong);
     return named;
 }
 
@@ -41,25 +41,25 @@ TEST(ExerciseUnits, EveryCellASpecNamesIsAVisibleTextBoxOfItsWindow) {
     for (WindowId id : kExerciseWindows) {
         const ExerciseUnit unit = *exerciseUnit(id);
         SCOPED_TRACE(unit.layout.name);
-        EXPECT_EQ(unit.spec.id, id);
+        EXPECT_EQ(unit.design.id, id);
         EXPECT_EQ(unit.layout.name, windowName(id));
-        for (const auto& [list, cell] : cellsNamedBy(unit.spec)) {
+        for (const auto& [list, cell] : cellsNamedBy(unit.design)) {
             const ControlSpec* control = findControl(unit.layout, cell);
             ASSERT_NE(control, nullptr) << list << ": " << cell;
             EXPECT_EQ(control->kind, Kind::TextBox) << list << ": " << cell;
             EXPECT_TRUE(control->visible) << list << ": " << cell;
         }
-        const ControlSpec* check = findControl(unit.layout, unit.spec.checkButton);
-        ASSERT_NE(check, nullptr) << unit.spec.checkButton;
+        const ControlSpec* check = findControl(unit.layout, unit.design.checkButton);
+        ASSERT_NE(check, nullptr) << unit.design.checkButton;
         EXPECT_EQ(check->kind, Kind::Button);
         for (std::string_view hidden : {"txtris", "txtrisg", "txtriss", "txttot", "txtc"}) {
             const ControlSpec* box = findControl(unit.layout, hidden);
             ASSERT_NE(box, nullptr) << hidden;
             EXPECT_FALSE(box->visible) << hidden;
         }
-        if (!unit.spec.remainderRows.empty()) {
+        if (!unit.design.remainderRows.empty()) {
             ASSERT_NE(findControl(unit.layout, "txtresto"), nullptr);
-            for (RemainderRow row : unit.spec.remainderRows) EXPECT_TRUE(row.back().starts_with("txtparu"));
+            for (RemainderRow row : unit.design.remainderRows) EXPECT_TRUE(row.back().starts_with("txtparu"));
         }
     }
 }
@@ -81,11 +81,11 @@ TEST(ExerciseUnits, TabOrderWalksEveryCellAndButtonOnceAndEndsWithTheFrameButton
         }
         ASSERT_GE(layout.tabOrder.size(), 3u);
         const auto tail = layout.tabOrder.last(3);
-        EXPECT_EQ(tail[0], unit.spec.checkButton);
+        EXPECT_EQ(tail[0], unit.design.checkButton);
         EXPECT_EQ(tail[1], "cmdpunteggio");
         EXPECT_EQ(tail[2], "cmdfine");
         EXPECT_EQ(layout.initialFocus, layout.tabOrder.front());
-        EXPECT_EQ(layout.initialFocus, unit.spec.focusRight);
+        EXPECT_EQ(layout.initialFocus, unit.design.focusRight);
         EXPECT_EQ(layout.cancelButton, "cmdfine");
     }
 }

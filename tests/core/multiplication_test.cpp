@@ -73,7 +73,7 @@ TEST(OneDigitMultiplicationDraw, GivesEveryAdmissiblePairAtTheRateOfItsMultiplie
         std::set<std::pair<int, int>> seen;
         std::map<int, int> perMultiplier;
         for (int i = 0; i < l->draws; ++i) {
-            const auto m = std::get<Moltiplicazione>(draw(multiplicationUnit(l->level).spec.rule, random));
+            const auto m = std::get<Moltiplicazione>(draw(multiplicationUnit(l->level).design.rule, random));
             ASSERT_GE(m.moltiplicatore, 2);
             ASSERT_LE(m.moltiplicatore, 8);
             ASSERT_GE(m.moltiplicando, l->smallest);
@@ -101,7 +101,7 @@ TEST(TwoDigitMultiplicationDraw, KeepsBothFactorsAndTheProductInRange) {
     std::set<int> multipliers;
     int largestMultiplicand = 0;
     for (int i = 0; i < 20000; ++i) {
-        const auto m = std::get<Moltiplicazione>(draw(multiplication2Unit().spec.rule, random));
+        const auto m = std::get<Moltiplicazione>(draw(multiplication2Unit().design.rule, random));
         ASSERT_GE(m.moltiplicando, 11);
         ASSERT_LE(m.moltiplicando, 909);
         ASSERT_GE(m.moltiplicatore, 11);
@@ -238,8 +238,8 @@ TEST(TwoDigitMultiplicationCheck, JudgesTheResultRowAndNeverThePartialProducts) 
 }
 
 TEST(TwoDigitMultiplicationCheck, EmptiesThePartialProductsBeforeTheResultRow) {
-    const ExerciseSpec& spec = multiplication2Unit().spec;
-    const std::vector<std::string_view> emptied(spec.emptiedEveryCheck.begin(), spec.emptiedEveryCheck.end());
+    const ExerciseSpec& design = multiplication2Unit().design;
+    const std::vector<std::string_view> emptied(design.emptiedEveryCheck.begin(), design.emptiedEveryCheck.end());
     std::vector<std::string_view> expected = kPartialProducts;
     expected.insert(expected.end(), kResultTwoDigits.begin(), kResultTwoDigits.end());
     EXPECT_EQ(emptied, expected);

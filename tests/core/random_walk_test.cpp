@@ -52,7 +52,7 @@ struct BigCounts {
 };
 
 void typeSum(Program& program, WindowId id, std::string digits) {
-    const auto& cells = dynamic_cast<const ExerciseWindow&>(*program.window(id)).spec().resultCells;
+    const auto& cells = dynamic_cast<const ExerciseWindow&>(*program.window(id)).design().resultCells;
     digits.insert(0, cells.size() - digits.size(), ' ');
     for (std::size_t i = 0; i < cells.size(); ++i) program.edit(id, cells[i], digits.substr(i, 1));
 }

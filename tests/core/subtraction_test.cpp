@@ -54,7 +54,7 @@ TEST(SubtractionDraw, GivesAPositiveDifferenceWithinTheLevel) {
         int smallest = INT_MAX;
         int largestMinuend = 0;
         for (int i = 0; i < draws; ++i) {
-            const auto s = std::get<Sottrazione>(draw(subtractionUnit(level).spec.rule, random));
+            const auto s = std::get<Sottrazione>(draw(subtractionUnit(level).design.rule, random));
             ASSERT_GE(s.num2, 0);
             ASSERT_GT(s.num1, s.num2);
             ASSERT_LE(s.num1, n - 1);

@@ -50,7 +50,7 @@ public:
         for (auto [cell, text] : cells) EXPECT_TRUE(h.program.edit(id, cell, text)) << cell;
     }
 
-    void check() { EXPECT_TRUE(h.program.click(id, window().spec().checkButton)); }
+    void check() { EXPECT_TRUE(h.program.click(id, window().design().checkButton)); }
 
     bool praised() { return text("lblmessaggio") == kRightMessage; }
 };

@@ -20,7 +20,7 @@
 
 // A seeded random walk through the whole program, headless: each step is one thing a pupil could
 // do (or try to do where nothing should happen), followed by every rule of walk_checks.h. The walk
-// reads only the windows' tables and specs, so it covers each operation as soon as its unit exists.
+// reads only the windows' tables and rules, so it covers each operation as soon as its unit exists.
 namespace vertola::walk {
 
 struct Figures {
@@ -146,7 +146,7 @@ private:
     std::string click(WindowId id, std::string_view control) {
         ++figures_.clicks;
         if (const ExerciseWindow* exercise = asExercise(program().window(id)))
-            if (control == exercise->spec().checkButton) return check(id);
+            if (control == exercise->design().checkButton) return check(id);
         if (isScoreWindow(id) && control == "cmdcalcola") return computeScore(id);
         note("click " + where(id, control));
         if (!program().click(id, control)) return "click on the visible button " + where(id, control) + " ignored";
@@ -215,11 +215,11 @@ private:
         if (exercises.empty()) return clickSomething();
         const WindowId id = exercises[below(exercises.size())];
         const ExerciseWindow& w = *asExercise(program().window(id));
-        const ExerciseSpec& spec = w.spec();
+        const ExerciseSpec& design = w.design();
         ++figures_.rightAnswersTyped;
         note("right answer for " + caption(w.esercizio()) + " in " + std::string(windowName(id)));
-        std::string fault = writeDigits(id, spec.resultCells, std::to_string(expectedResult(w.esercizio())));
-        const auto& rows = spec.remainderRows;
+        std::string fault = writeDigits(id, design.resultCells, std::to_string(expectedResult(w.esercizio())));
+        const auto& rows = design.remainderRows;
         if (fault.empty() && !rows.empty()) {
             // Rows below the chosen one have an empty units cell; rows above it hold any digits.
             const std::size_t chosen = below(rows.size());
@@ -264,12 +264,12 @@ private:
 
     std::string check(WindowId id) {
         ExerciseWindow& w = *dynamic_cast<ExerciseWindow*>(program().window(id));
-        const ExerciseSpec& spec = w.spec();
+        const ExerciseSpec& design = w.design();
         std::string joined;
-        for (std::string_view cell : spec.resultCells) joined += w.text(cell);
-        const std::string remainder = spec.remainderRows.empty() ? "" : remainderOf(w, spec.remainderRows);
+        for (std::string_view cell : design.resultCells) joined += w.text(cell);
+        const std::string remainder = design.remainderRows.empty() ? "" : remainderOf(w, design.remainderRows);
         std::optional<bool> predicted = readsAs(joined, expectedResult(w.esercizio()));
-        if (!spec.remainderRows.empty() && predicted != false) {
+        if (!design.remainderRows.empty() && predicted != false) {
             const std::optional<bool> rest = readsAs(remainder, expectedRemainder(w.esercizio()));
             if (rest == false) predicted = false;
             else if (!rest) predicted = std::nullopt;
@@ -280,25 +280,25 @@ private:
         const unsigned focusRequests = w.focusRequests();
         const std::uint64_t g = w.giuste(), s = w.sbagliate();
 
-        note("check " + where(id, spec.checkButton) + " of " + operation + ", result " + describe(joined) +
-             (spec.remainderRows.empty() ? "" : ", remainder " + describe(remainder)));
-        if (!program().click(id, spec.checkButton)) return "check button of " + std::string(windowName(id)) + " ignored";
+        note("check " + where(id, design.checkButton) + " of " + operation + ", result " + describe(joined) +
+             (design.remainderRows.empty() ? "" : ", remainder " + describe(remainder)));
+        if (!program().click(id, design.checkButton)) return "check button of " + std::string(windowName(id)) + " ignored";
         if (program().window(id) != &w) return named(id, "a check unloaded its window");
         const bool right = w.giuste() == g + 1 && w.sbagliate() == s;
         if (!right && !(w.giuste() == g && w.sbagliate() == s + 1)) return named(id, "a check did not count one answer");
         if (predicted && *predicted != right)
             return named(id, std::string(right ? "right" : "wrong") + ", but the reference reading says otherwise");
         if (h_->beeper.beeps != beeps + (right ? 0 : 1)) return named(id, "beeps do not follow the verdict");
-        if (w.focus() != (right ? spec.focusRight : spec.focusWrong) || w.focusRequests() <= focusRequests)
+        if (w.focus() != (right ? design.focusRight : design.focusWrong) || w.focusRequests() <= focusRequests)
             return named(id, "focus not moved to the verdict's cell");
         if (w.text("txtris") != joined) return named(id, "txtris is not the joined result row");
-        if (!spec.remainderRows.empty() && w.text("txtresto") != remainder) return named(id, "txtresto is not the chosen row");
+        if (!design.remainderRows.empty() && w.text("txtresto") != remainder) return named(id, "txtresto is not the chosen row");
         if (!right && caption(w.esercizio()) != operation) return named(id, "a wrong answer changed the operation");
         const auto& controls = w.layout().controls;
         for (std::size_t i = 0; i < controls.size(); ++i) {
             if (controls[i].kind != Kind::TextBox || !controls[i].visible) continue;
-            const bool emptied = listed(spec.emptiedEveryCheck, controls[i].name) ||
-                                 (right && listed(spec.emptiedAfterRight, controls[i].name));
+            const bool emptied = listed(design.emptiedEveryCheck, controls[i].name) ||
+                                 (right && listed(design.emptiedAfterRight, controls[i].name));
             if (w.controls()[i].text != (emptied ? std::string() : before[i].text))
                 return named(id, std::string(controls[i].name) + (emptied ? " not emptied" : " changed by a check"));
         }
@@ -321,11 +321,11 @@ private:
     std::string computeScore(WindowId id) {
         std::vector<WindowId> level;
         for (WindowId e : kAllWindows)
-            if (const auto unit = exerciseUnit(e); unit && unit->spec.scoreWindow == id) level.push_back(e);
+            if (const auto unit = exerciseUnit(e); unit && unit->design.scoreWindow == id) level.push_back(e);
         std::uint64_t g = 0, s = 0;
         for (WindowId e : level) {
             const ExerciseWindow* w = asExercise(program().window(e));
-            if (w && w->text("txtc") == plainDecimal(static_cast<unsigned long long>(w->spec().code))) {
+            if (w && w->text("txtc") == plainDecimal(static_cast<unsigned long long>(w->design().code))) {
                 const Tracked& t = tracked_[indexOf(e)];
                 g = t.checked ? t.shownG : 0;
                 s = t.checked ? t.shownS : 0;
@@ -428,13 +428,13 @@ private:
         const bool shown = program().state(id) == WindowState::Shown && !program().ended();
         const auto& controls = layoutOf(id).controls;
         const bool bogus = below(10) == 0;
-        const ControlSpec& spec = controls[below(controls.size())];
-        const std::string_view control = bogus ? std::string_view("txtnessuno") : spec.name;
+        const ControlSpec& design = controls[below(controls.size())];
+        const std::string_view control = bogus ? std::string_view("txtnessuno") : design.name;
         const bool visible = !bogus && w && w->visible(control);
         const auto kind = below(6);
         bool allowed = false;
-        if (kind == 0) allowed = shown && visible && isButton(spec);
-        else if (kind == 1) allowed = shown && visible && isTextBox(spec);
+        if (kind == 0) allowed = shown && visible && isButton(design);
+        else if (kind == 1) allowed = shown && visible && isTextBox(design);
         else if (kind == 2) allowed = shown && visible;
         else if (kind == 3) allowed = shown && !w->layout().cancelButton.empty() && w->visible(w->layout().cancelButton);
         else if (kind == 4) allowed = shown;

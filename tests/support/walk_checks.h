@@ -53,9 +53,9 @@ inline std::string named(WindowId id, std::string_view what) {
 }
 
 inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, const fakes::FakeTimers& timers) {
-    const ExerciseSpec& spec = w.spec();
+    const ExerciseSpec& design = w.design();
     const WindowId id = w.id();
-    if (!admissible(spec.rule, w.esercizio())) return named(id, "holds an operation its rule cannot draw");
+    if (!admissible(design.rule, w.esercizio())) return named(id, "holds an operation its rule cannot draw");
     if (w.text("lbloper") != caption(w.esercizio()))
         return named(id, "lbloper \"" + w.text("lbloper") + "\" is not " + caption(w.esercizio()));
     if (w.giuste() != t.giuste || w.sbagliate() != t.sbagliate)
@@ -68,7 +68,7 @@ inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, cons
         return named(id, "counter boxes \"" + w.text("txtrisg") + "\" \"" + w.text("txtriss") + "\" \"" +
                              w.text("txttot") + "\", expected \"" + g + "\" \"" + s + "\" \"" + total + "\"");
     const std::string& marker = w.text("txtc");
-    if (marker != "0" && marker != plainDecimal(static_cast<unsigned long long>(spec.code)))
+    if (marker != "0" && marker != plainDecimal(static_cast<unsigned long long>(design.code)))
         return named(id, "marker txtc holds \"" + marker + "\"");
     if (timers.isRunning(id) != t.checked || w.timerEnabled() != t.checked)
         return named(id, t.checked ? "timer not running after a check" : "timer running before any check");

@@ -25,9 +25,9 @@ TEST_P(Accessibility, EveryFocusableControlHasAnItalianNameThatLeavesItsCaptionA
         ASSERT_NE(accessible, nullptr) << name;
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << name;
         // The wrapped caption breaks a line where a space stood.
-        const ControlSpec* spec = findControl(layout, name);
-        if (auto* button = qobject_cast<QPushButton*>(widget); button && !spec->caption.empty()) {
-            EXPECT_EQ(button->text().replace('\n', ' '), qs(spec->caption)) << name;
+        const ControlSpec* design = findControl(layout, name);
+        if (auto* button = qobject_cast<QPushButton*>(widget); button && !design->caption.empty()) {
+            EXPECT_EQ(button->text().replace('\n', ' '), qs(design->caption)) << name;
         }
     }
 }

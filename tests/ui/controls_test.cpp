@@ -83,8 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Buttons, CaptionWrap, ::testing::ValuesIn(kWraps),
 TEST(OperationLine, TheWidestAdditionOfEachLevelFitsItsLabel) {
     for (auto [window, widest] : {std::pair{WindowId::frm999addizioni, "333 + 333 + 333"},
                                   std::pair{WindowId::frm9999addizioni, "3333 + 3333 + 3333"}}) {
-        const ControlSpec& spec = *findControl(layoutOf(window), "lbloper");
-        EXPECT_LE(QFontMetrics(toQFont(spec.font)).horizontalAdvance(widest), toPixels(spec.rect).width())
+        const ControlSpec& design = *findControl(layoutOf(window), "lbloper");
+        EXPECT_LE(QFontMetrics(toQFont(design.font)).horizontalAdvance(widest), toPixels(design.rect).width())
             << windowName(window);
     }
 }

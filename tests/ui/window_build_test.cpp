@@ -16,9 +16,9 @@ namespace {
 
 int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
-QRect expectedGeometry(const ControlSpec& spec) {
-    const Rect r = spec.rect;
-    if (spec.kind == Kind::Line) return {px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height))};
+QRect expectedGeometry(const ControlSpec& design) {
+    const Rect r = design.rect;
+    if (design.kind == Kind::Line) return {px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height))};
     return {px(r.left), px(r.top), px(r.width), px(r.height)};
 }
 
@@ -95,66 +95,66 @@ TEST_P(WindowBuiltFromTable, HasTheFixedClientSizeCaptionAndFrameOfItsTable) {
 TEST_P(WindowBuiltFromTable, HasEveryControlOfItsTableWhereTheTablePutsIt) {
     ASSERT_EQ(state().controls().size(), layout().controls.size());
     for (std::size_t i = 0; i < layout().controls.size(); ++i) {
-        const ControlSpec& spec = layout().controls[i];
-        SCOPED_TRACE(std::string(spec.name));
-        const QList<QWidget*> named = window->findChildren<QWidget*>(qs(spec.name));
+        const ControlSpec& design = layout().controls[i];
+        SCOPED_TRACE(std::string(design.name));
+        const QList<QWidget*> named = window->findChildren<QWidget*>(qs(design.name));
         ASSERT_EQ(named.size(), 1);
         QWidget* widget = named.front();
-        EXPECT_TRUE(isOfKind(widget, spec.kind));
-        EXPECT_EQ(widget->geometry(), expectedGeometry(spec));
+        EXPECT_TRUE(isOfKind(widget, design.kind));
+        EXPECT_EQ(widget->geometry(), expectedGeometry(design));
         EXPECT_EQ(widget->isHidden(), !state().controls()[i].visible);
-        if (!spec.accessibleName.empty()) {
-            EXPECT_EQ(widget->accessibleName(), qs(spec.accessibleName));
+        if (!design.accessibleName.empty()) {
+            EXPECT_EQ(widget->accessibleName(), qs(design.accessibleName));
         }
-        if (!spec.tooltip.empty()) {
-            EXPECT_EQ(widget->toolTip(), qs(spec.tooltip));
+        if (!design.tooltip.empty()) {
+            EXPECT_EQ(widget->toolTip(), qs(design.tooltip));
         }
     }
 }
 
 TEST_P(WindowBuiltFromTable, ShowsTheCaptionsTextsAndColoursOfTheCore) {
     for (std::size_t i = 0; i < layout().controls.size(); ++i) {
-        const ControlSpec& spec = layout().controls[i];
+        const ControlSpec& design = layout().controls[i];
         const ControlState& now = state().controls()[i];
-        SCOPED_TRACE(std::string(spec.name));
-        QWidget* widget = window->control(spec.name);
+        SCOPED_TRACE(std::string(design.name));
+        QWidget* widget = window->control(design.name);
         const QColor defaultText = QApplication::palette().color(QPalette::Text);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             EXPECT_EQ(label->text(), QString::fromStdString(now.text));
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, horizontal(spec.align));
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, horizontal(design.align));
             EXPECT_EQ(label->palette().color(QPalette::WindowText), now.fore ? colour(*now.fore) : defaultText);
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_EQ(edit->text(), QString::fromStdString(now.text));
-            EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, horizontal(spec.align));
+            EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, horizontal(design.align));
             EXPECT_EQ(edit->palette().color(QPalette::Text), now.fore ? colour(*now.fore) : defaultText);
             EXPECT_EQ(edit->validator(), nullptr);
             EXPECT_EQ(edit->maxLength(), 32767);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             // A long caption is written on several lines.
-            EXPECT_EQ(button->text().replace('\n', ' '), qs(spec.caption));
-            EXPECT_EQ(button->shortcut(), QKeySequence::mnemonic(qs(spec.caption)));
-            if (spec.kind == Kind::PictureButton) {
+            EXPECT_EQ(button->text().replace('\n', ' '), qs(design.caption));
+            EXPECT_EQ(button->shortcut(), QKeySequence::mnemonic(qs(design.caption)));
+            if (design.kind == Kind::PictureButton) {
                 EXPECT_FALSE(button->icon().isNull());
             }
         }
-        if (spec.back && spec.kind != Kind::Line) {
-            EXPECT_EQ(shownColour(widget, {4, 4}), colour(*spec.back));
+        if (design.back && design.kind != Kind::Line) {
+            EXPECT_EQ(shownColour(widget, {4, 4}), colour(*design.back));
         }
     }
 }
 
 TEST_P(WindowBuiltFromTable, WritesEachCaptionInTheFontOfItsTableOrItsSubstitute) {
-    for (const ControlSpec& spec : layout().controls) {
-        if (spec.kind != Kind::Label && spec.kind != Kind::Button && spec.kind != Kind::TextBox) continue;
-        SCOPED_TRACE(std::string(spec.name));
-        const QFont font = window->control(spec.name)->font();
-        EXPECT_EQ(font.family(), qs(spec.font.family));
-        EXPECT_DOUBLE_EQ(font.pointSizeF(), spec.font.points);
-        EXPECT_EQ(font.bold(), spec.font.bold);
-        EXPECT_EQ(font.italic(), spec.font.italic);
+    for (const ControlSpec& design : layout().controls) {
+        if (design.kind != Kind::Label && design.kind != Kind::Button && design.kind != Kind::TextBox) continue;
+        SCOPED_TRACE(std::string(design.name));
+        const QFont font = window->control(design.name)->font();
+        EXPECT_EQ(font.family(), qs(design.font.family));
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), design.font.points);
+        EXPECT_EQ(font.bold(), design.font.bold);
+        EXPECT_EQ(font.italic(), design.font.italic);
         const QStringList& substitutes =
-            spec.font.family == "Comic Sans MS" ? ui::comicSubstitutes() : ui::sansSubstitutes();
+            design.font.family == "Comic Sans MS" ? ui::comicSubstitutes() : ui::sansSubstitutes();
         // Fontconfig may name the foundry too: "Nimbus Sans [urw]".
         const QString shown = QFontInfo(font).family().section(QStringLiteral(" ["), 0, 0);
         EXPECT_TRUE(substitutes.contains(shown)) << qPrintable(shown);
@@ -162,18 +162,18 @@ TEST_P(WindowBuiltFromTable, WritesEachCaptionInTheFontOfItsTableOrItsSubstitute
 }
 
 TEST_P(WindowBuiltFromTable, DrawsEveryPictureItsTableNames) {
-    for (const ControlSpec& spec : layout().controls) {
-        if (spec.kind != Kind::Picture) continue;
-        SCOPED_TRACE(std::string(spec.name));
-        EXPECT_TRUE(qobject_cast<QSvgWidget*>(window->control(spec.name))->renderer()->isValid());
+    for (const ControlSpec& design : layout().controls) {
+        if (design.kind != Kind::Picture) continue;
+        SCOPED_TRACE(std::string(design.name));
+        EXPECT_TRUE(qobject_cast<QSvgWidget*>(window->control(design.name))->renderer()->isValid());
     }
 }
 
 TEST_P(WindowBuiltFromTable, TabVisitsTheControlsOfItsTableInOrderAndNoOthers) {
-    for (const ControlSpec& spec : layout().controls) {
-        const bool inOrder = std::find(layout().tabOrder.begin(), layout().tabOrder.end(), spec.name) !=
+    for (const ControlSpec& design : layout().controls) {
+        const bool inOrder = std::find(layout().tabOrder.begin(), layout().tabOrder.end(), design.name) !=
                              layout().tabOrder.end();
-        EXPECT_EQ(window->control(spec.name)->focusPolicy(), inOrder ? Qt::StrongFocus : Qt::NoFocus) << spec.name;
+        EXPECT_EQ(window->control(design.name)->focusPolicy(), inOrder ? Qt::StrongFocus : Qt::NoFocus) << design.name;
     }
     const std::vector<std::string_view> expected(layout().tabOrder.begin(), layout().tabOrder.end());
     EXPECT_EQ(tabWalk(*window, layout().tabOrder.front()), expected);
