@@ -75,49 +75,32 @@ constexpr auto kGrid9999 = std::to_array<ControlSpec>({
     vline("Line5", 3480, 720, 3480),
 });
 
-constexpr auto kControls999 = joinControls(kGrid999, frameControls({960, 4440, 4695, 615}, 3840, 3720, "cmdconferma"));
+constexpr auto kControls999 =
+    joinControls(kGrid999, frameControls({960, 4440, 4695, 615}, 3840, 3720, "cmdconferma"));
 constexpr auto kControls9999 =
     joinControls(kGrid9999, frameControls({960, 4440, 4695, 615}, 3600, 3720, "cmdconferma"));
 
 // Operand rows left to right, top to bottom; the result row from the units up, as it is written.
 constexpr auto kTabs999 = joinNames(
-    std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txth2", "txtda2", "txtu2", "txth3", "txtda3",
-                                     "txtu3", "txturis", "txtdaris", "txthris", "cmdconferma"}),
+    std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txth2", "txtda2", "txtu2", "txth3",
+                                     "txtda3", "txtu3", "txturis", "txtdaris", "txthris", "cmdconferma"}),
     kFrameTabTail);
-constexpr auto kTabs9999 = joinNames(
-    std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtk2", "txth2", "txtda2", "txtu2",
-                                     "txtk3", "txth3", "txtda3", "txtu3", "txturis", "txtdaris", "txthris",
-                                     "txtkris", "cmdconferma"}),
-    kFrameTabTail);
+constexpr auto kTabs9999 =
+    joinNames(std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtk2", "txth2",
+                                               "txtda2", "txtu2", "txtk3", "txth3", "txtda3", "txtu3",
+                                               "txturis", "txtdaris", "txthris", "txtkris", "cmdconferma"}),
+              kFrameTabTail);
 
-constexpr WindowLayout kLayout999{
-    .name = "frm999addizioni",
-    .caption = "Addizioni in vertola",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBack999,
-    .controls = kControls999,
-    .tabOrder = kTabs999,
-    .initialFocus = "txth1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout999 =
+    exerciseLayout("frm999addizioni", "Addizioni in vertola", kBack999, kControls999, kTabs999, "txth1");
 
-constexpr WindowLayout kLayout9999{
-    .name = "frm9999addizioni",
-    .caption = "Addizioni in vertola",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBack9999,
-    .controls = kControls9999,
-    .tabOrder = kTabs9999,
-    .initialFocus = "txtk1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout9999 =
+    exerciseLayout("frm9999addizioni", "Addizioni in vertola", kBack9999, kControls9999, kTabs9999, "txtk1");
 
-constexpr std::array<std::string_view, 3> kResult999{"txthris", "txtdaris", "txturis"};
-constexpr std::array<std::string_view, 4> kResult9999{"txtkris", "txthris", "txtdaris", "txturis"};
-constexpr std::array<std::string_view, 9> kOperands999{"txth1", "txtda1", "txtu1", "txth2", "txtda2",
-                                                       "txtu2", "txth3", "txtda3", "txtu3"};
+constexpr auto& kResult999 = kResultRow999;
+constexpr auto& kResult9999 = kResultRow9999;
+constexpr std::array<std::string_view, 9> kOperands999{"txth1", "txtda1", "txtu1",  "txth2", "txtda2",
+                                                       "txtu2", "txth3",  "txtda3", "txtu3"};
 constexpr std::array<std::string_view, 12> kOperands9999{"txtk1", "txth1", "txtda1", "txtu1",
                                                          "txtk2", "txth2", "txtda2", "txtu2",
                                                          "txtk3", "txth3", "txtda3", "txtu3"};

@@ -86,49 +86,31 @@ constexpr auto kGrid9999 = std::to_array<ControlSpec>({
     hline("Line2", 1800, 2880, 5400),
 });
 
-constexpr auto kControls999 = joinControls(
-    kGrid999, besideRemainderBox(frameControls({960, 4200, 4815, 615}, 3960, 3480, "Command1"),
-                                 {5400, 1320, 255, 285}));
+constexpr auto kControls999 =
+    joinControls(kGrid999, besideRemainderBox(frameControls({960, 4200, 4815, 615}, 3960, 3480, "Command1"),
+                                              {5400, 1320, 255, 285}));
 constexpr auto kControls9999 = joinControls(
     kGrid9999, besideRemainderBox(frameControls({480, 4560, 4815, 615}, 480, 3840, "cmdcontrolla"),
                                   {3720, 1440, 255, 285}));
 
 // Dividend, divisor, then each quotient digit followed by the staircase row it produces.
-constexpr auto kTabs999 = joinNames(
-    std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtdivis", "txthris", "txtparh1",
-                                     "txtparda1", "txtparu1", "txtdaris", "txtparda2", "txtparu2", "txturis",
-                                     "txtparu3", "Command1"}),
-    kFrameTabTail);
-constexpr auto kTabs9999 = joinNames(
-    std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtdivis", "txtkris", "txtpark1",
-                                     "txtparh1", "txtparda1", "txtparu1", "txthris", "txtparh2", "txtparda2",
-                                     "txtparu2", "txtdaris", "txtparda3", "txtparu3", "txturis", "txtparu4",
-                                     "cmdcontrolla"}),
-    kFrameTabTail);
+constexpr auto kTabs999 =
+    joinNames(std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtdivis", "txthris", "txtparh1",
+                                               "txtparda1", "txtparu1", "txtdaris", "txtparda2", "txtparu2",
+                                               "txturis", "txtparu3", "Command1"}),
+              kFrameTabTail);
+constexpr auto kTabs9999 =
+    joinNames(std::to_array<std::string_view>(
+                  {"txtk1",    "txth1",     "txtda1",   "txtu1",   "txtdivis", "txtkris",     "txtpark1",
+                   "txtparh1", "txtparda1", "txtparu1", "txthris", "txtparh2", "txtparda2",   "txtparu2",
+                   "txtdaris", "txtparda3", "txtparu3", "txturis", "txtparu4", "cmdcontrolla"}),
+              kFrameTabTail);
 
-constexpr WindowLayout kLayout999{
-    .name = "frm999divisioni",
-    .caption = "Divisioni in vertola",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBack,
-    .controls = kControls999,
-    .tabOrder = kTabs999,
-    .initialFocus = "txth1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout999 =
+    exerciseLayout("frm999divisioni", "Divisioni in vertola", kBack, kControls999, kTabs999, "txth1");
 
-constexpr WindowLayout kLayout9999{
-    .name = "frm9999divisioni",
-    .caption = "Divisioni in vertola",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBack,
-    .controls = kControls9999,
-    .tabOrder = kTabs9999,
-    .initialFocus = "txtk1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout9999 =
+    exerciseLayout("frm9999divisioni", "Divisioni in vertola", kBack, kControls9999, kTabs9999, "txtk1");
 
 constexpr std::array<std::string_view, 3> kQuotient999{"txthris", "txtdaris", "txturis"};
 constexpr std::array<std::string_view, 4> kQuotient9999{"txtkris", "txthris", "txtdaris", "txturis"};
@@ -147,11 +129,12 @@ constexpr std::array<std::string_view, 1> kStep4Of9999{"txtparu4"};
 constexpr std::array<RemainderRow, 4> kStaircase9999{RemainderRow{kStep4Of9999}, RemainderRow{kStep3Of9999},
                                                      RemainderRow{kStep2Of9999}, RemainderRow{kStep1Of9999}};
 
-constexpr std::array<std::string_view, 9> kEmptied999{"txthris",   "txtdaris", "txturis",  "txtparh1", "txtparda1",
-                                                      "txtparu1", "txtparda2", "txtparu2", "txtparu3"};
+constexpr std::array<std::string_view, 9> kEmptied999{"txthris",   "txtdaris",  "txturis",
+                                                      "txtparh1",  "txtparda1", "txtparu1",
+                                                      "txtparda2", "txtparu2",  "txtparu3"};
 constexpr std::array<std::string_view, 14> kEmptied9999{
-    "txtkris",  "txthris",   "txtdaris",  "txturis",  "txtpark1",  "txtparh1", "txtparda1",
-    "txtparu1", "txtparh2",  "txtparda2", "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
+    "txtkris",  "txthris",  "txtdaris",  "txturis",  "txtpark1",  "txtparh1", "txtparda1",
+    "txtparu1", "txtparh2", "txtparda2", "txtparu2", "txtparda3", "txtparu3", "txtparu4"};
 constexpr std::array<std::string_view, 4> kOperands999{"txth1", "txtda1", "txtu1", "txtdivis"};
 constexpr std::array<std::string_view, 5> kOperands9999{"txtk1", "txth1", "txtda1", "txtu1", "txtdivis"};
 

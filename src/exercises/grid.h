@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -12,17 +13,31 @@ inline constexpr Rgb kThousandsBlue{0, 0, 255};
 inline constexpr Rgb kHundredsGreen{0, 192, 0};
 inline constexpr Rgb kTensRed{255, 0, 0};
 
+// The result row, joined from the highest column down to the units.
+inline constexpr std::array<std::string_view, 3> kResultRow999{"txthris", "txtdaris", "txturis"};
+inline constexpr std::array<std::string_view, 4> kResultRow9999{"txtkris", "txthris", "txtdaris", "txturis"};
+
 constexpr ControlSpec cell(std::string_view name, std::string_view accessibleName, Rect rect,
                            std::optional<Rgb> fore = std::nullopt) {
-    return {.name = name, .kind = Kind::TextBox, .rect = rect, .fore = fore, .font = kSans12Bold,
-            .align = Align::Center, .accessibleName = accessibleName};
+    return {.name = name,
+            .kind = Kind::TextBox,
+            .rect = rect,
+            .fore = fore,
+            .font = kSans12Bold,
+            .align = Align::Center,
+            .accessibleName = accessibleName};
 }
 
 // A column heading or an operation sign: 495 x 375, centred, in the grid's font.
 constexpr ControlSpec gridLabel(std::string_view name, std::string_view caption, int left, int top,
                                 std::optional<Rgb> fore = std::nullopt) {
-    return {.name = name, .kind = Kind::Label, .rect = {left, top, 495, 375}, .caption = caption, .fore = fore,
-            .font = kSans12Bold, .align = Align::Center};
+    return {.name = name,
+            .kind = Kind::Label,
+            .rect = {left, top, 495, 375},
+            .caption = caption,
+            .fore = fore,
+            .font = kSans12Bold,
+            .align = Align::Center};
 }
 
 constexpr ControlSpec hline(std::string_view name, int y, int x1, int x2) {
@@ -34,12 +49,19 @@ constexpr ControlSpec vline(std::string_view name, int x, int y1, int y2) {
 }
 
 constexpr ControlSpec operationLabel(Rect rect, Align align) {
-    return {.name = "lbloper", .kind = Kind::Label, .rect = rect, .font = kSans13, .align = align,
+    return {.name = "lbloper",
+            .kind = Kind::Label,
+            .rect = rect,
+            .font = kSans13,
+            .align = align,
             .accessibleName = "Operazione"};
 }
 
 constexpr ControlSpec picture(Rect rect, std::string_view asset) {
-    return {.name = "Picture1", .kind = Kind::Picture, .rect = rect, .picture = asset,
+    return {.name = "Picture1",
+            .kind = Kind::Picture,
+            .rect = rect,
+            .picture = asset,
             .accessibleName = "Disegno"};
 }
 

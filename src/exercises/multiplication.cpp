@@ -109,65 +109,40 @@ constexpr auto kControlsTwoDigits =
     joinControls(kGridTwoDigits, frameControls({1080, 4680, 4695, 615}, 3840, 4080, "cmdconferma"));
 
 // Operands left to right; every product row from the units up, as it is written.
-constexpr auto kTabs999 = joinNames(
-    std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtu2", "txturis", "txtdaris", "txthris",
-                                     "cmdconferma"}),
-    kFrameTabTail);
-constexpr auto kTabs9999 = joinNames(
-    std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtu2", "txturis", "txtdaris",
-                                     "txthris", "txtkris", "cmdconferma"}),
-    kFrameTabTail);
+constexpr auto kTabs999 =
+    joinNames(std::to_array<std::string_view>(
+                  {"txth1", "txtda1", "txtu1", "txtu2", "txturis", "txtdaris", "txthris", "cmdconferma"}),
+              kFrameTabTail);
+constexpr auto kTabs9999 =
+    joinNames(std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtu2", "txturis",
+                                               "txtdaris", "txthris", "txtkris", "cmdconferma"}),
+              kFrameTabTail);
 constexpr auto kTabsTwoDigits = joinNames(
     std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtda2", "txtu2", "txtparu1", "txtparda1",
                                      "txtparh1", "txtpark1", "txtparu2", "txtparda2", "txtparh2", "txtpark2",
                                      "txturis", "txtdaris", "txthris", "txtkris", "cmdconferma"}),
     kFrameTabTail);
 
-constexpr WindowLayout kLayout999{
-    .name = "frm999moltiplicazioni",
-    .caption = "Moltiplicazioni in vertola",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBackOneDigit,
-    .controls = kControls999,
-    .tabOrder = kTabs999,
-    .initialFocus = "txth1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout999 = exerciseLayout("frm999moltiplicazioni", "Moltiplicazioni in vertola",
+                                                   kBackOneDigit, kControls999, kTabs999, "txth1");
 
-constexpr WindowLayout kLayout9999{
-    .name = "frm9999moltiplicazioni",
-    .caption = "Moltiplicazioni in vertola con 1 cifra al moltiplicatore",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBackOneDigit,
-    .controls = kControls9999,
-    .tabOrder = kTabs9999,
-    .initialFocus = "txtk1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayout9999 =
+    exerciseLayout("frm9999moltiplicazioni", "Moltiplicazioni in vertola con 1 cifra al moltiplicatore",
+                   kBackOneDigit, kControls9999, kTabs9999, "txtk1");
 
-constexpr WindowLayout kLayoutTwoDigits{
-    .name = "frm9999moltiplicazioni2",
-    .caption = "Moltiplicazioni in vertola con 2 cifre al moltiplicatore",
-    .clientWidth = kExerciseClientWidth,
-    .clientHeight = kExerciseClientHeight,
-    .background = kBackTwoDigits,
-    .controls = kControlsTwoDigits,
-    .tabOrder = kTabsTwoDigits,
-    .initialFocus = "txth1",
-    .cancelButton = "cmdfine",
-};
+constexpr WindowLayout kLayoutTwoDigits =
+    exerciseLayout("frm9999moltiplicazioni2", "Moltiplicazioni in vertola con 2 cifre al moltiplicatore",
+                   kBackTwoDigits, kControlsTwoDigits, kTabsTwoDigits, "txth1");
 
-constexpr std::array<std::string_view, 3> kResult999{"txthris", "txtdaris", "txturis"};
-constexpr std::array<std::string_view, 4> kResult9999{"txtkris", "txthris", "txtdaris", "txturis"};
+constexpr auto& kResult999 = kResultRow999;
+constexpr auto& kResult9999 = kResultRow9999;
 constexpr std::array<std::string_view, 4> kOperands999{"txth1", "txtda1", "txtu1", "txtu2"};
 constexpr std::array<std::string_view, 5> kOperands9999{"txtk1", "txth1", "txtda1", "txtu1", "txtu2"};
 constexpr std::array<std::string_view, 5> kOperandsTwoDigits{"txth1", "txtda1", "txtu1", "txtda2", "txtu2"};
 // The partial products are emptied with the result but never read.
-constexpr std::array<std::string_view, 12> kEmptiedTwoDigits{
-    "txtpark1", "txtparh1", "txtparda1", "txtparu1", "txtpark2", "txtparh2",
-    "txtparda2", "txtparu2", "txtkris",  "txthris",  "txtdaris", "txturis"};
+constexpr std::array<std::string_view, 12> kEmptiedTwoDigits{"txtpark1", "txtparh1", "txtparda1", "txtparu1",
+                                                             "txtpark2", "txtparh2", "txtparda2", "txtparu2",
+                                                             "txtkris",  "txthris",  "txtdaris",  "txturis"};
 
 const ExerciseSpec kSpec999{
     .id = WindowId::frm999moltiplicazioni,
@@ -175,8 +150,11 @@ const ExerciseSpec kSpec999{
     .levelMenu = WindowId::frm999inizio,
     .scoreWindow = WindowId::frm999punteggio,
     .checkButton = "cmdconferma",
-    .rule = MultiplicationRule{.multiplicandN = 999, .multiplicandAbove = 10, .multiplierN = 9,
-                               .multiplierAbove = 1, .limit = 1000},
+    .rule = MultiplicationRule{.multiplicandN = 999,
+                               .multiplicandAbove = 10,
+                               .multiplierN = 9,
+                               .multiplierAbove = 1,
+                               .limit = 1000},
     .resultCells = kResult999,
     .remainderRows = {},
     .emptiedEveryCheck = kResult999,
@@ -191,8 +169,11 @@ const ExerciseSpec kSpec9999{
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
     .checkButton = "cmdconferma",
-    .rule = MultiplicationRule{.multiplicandN = 9999, .multiplicandAbove = 100, .multiplierN = 9,
-                               .multiplierAbove = 1, .limit = 10000},
+    .rule = MultiplicationRule{.multiplicandN = 9999,
+                               .multiplicandAbove = 100,
+                               .multiplierN = 9,
+                               .multiplierAbove = 1,
+                               .limit = 10000},
     .resultCells = kResult9999,
     .remainderRows = {},
     .emptiedEveryCheck = kResult9999,
@@ -208,8 +189,11 @@ const ExerciseSpec kSpecTwoDigits{
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
     .checkButton = "cmdconferma",
-    .rule = MultiplicationRule{.multiplicandN = 999, .multiplicandAbove = 10, .multiplierN = 99,
-                               .multiplierAbove = 10, .limit = 10000},
+    .rule = MultiplicationRule{.multiplicandN = 999,
+                               .multiplicandAbove = 10,
+                               .multiplierN = 99,
+                               .multiplierAbove = 10,
+                               .limit = 10000},
     .resultCells = kResult9999,
     .remainderRows = {},
     .emptiedEveryCheck = kEmptiedTwoDigits,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "shell/layout.h"
@@ -47,6 +48,22 @@ constexpr std::array<ControlSpec, 8> frameControls(Rect message, int checkLeft, 
          .caption = "0",
          .visible = false},
     }};
+}
+
+// Every exercise window has the same client area, frame and cancel button ("&Fine").
+constexpr WindowLayout exerciseLayout(std::string_view name, std::string_view caption, Rgb background,
+                                      std::span<const ControlSpec> controls,
+                                      std::span<const std::string_view> tabOrder,
+                                      std::string_view initialFocus) {
+    return {.name = name,
+            .caption = caption,
+            .clientWidth = kExerciseClientWidth,
+            .clientHeight = kExerciseClientHeight,
+            .background = background,
+            .controls = controls,
+            .tabOrder = tabOrder,
+            .initialFocus = initialFocus,
+            .cancelButton = "cmdfine"};
 }
 
 // The frame's buttons follow the check button in every exercise window's tab order.
