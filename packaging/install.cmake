@@ -13,8 +13,35 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VERTOLA_ICON_NAME}.svg)
 
+# Debian wants the changelog and the manual pages compressed, with no file name or time stamp in
+# the gzip header, so that two builds of the same sources give the same package.
+find_program(VERTOLA_GZIP gzip REQUIRED)
+function(vertola_install_gzipped source destination)
+  cmake_path(GET source FILENAME name)
+  string(MAKE_C_IDENTIFIER "${destination}" subdir)
+  set(gzipped ${CMAKE_BINARY_DIR}/packaging/gzip/${subdir}/${name}.gz)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/gzip/${subdir})
+  add_custom_command(OUTPUT ${gzipped}
+                     COMMAND sh -c "\"$0\" -n -9 -c \"$1\" >\"$2\"" ${VERTOLA_GZIP} ${source} ${gzipped}
+                     DEPENDS ${source} VERBATIM)
+  install(FILES ${gzipped} DESTINATION ${destination})
+  set_property(GLOBAL APPEND PROPERTY VERTOLA_GZIPPED ${gzipped})
+endfunction()
+
+set(VERTOLA_PACKAGE_NAME operazioni-in-vertola)
+set(VERTOLA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${VERTOLA_PACKAGE_NAME})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${VERTOLA_DOC_DIR})
+vertola_install_gzipped(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${VERTOLA_DOC_DIR})
+foreach(language_dir IN ITEMS "" it/)
+  set(page ${CMAKE_BINARY_DIR}/packaging/man/${language_dir}vertola.1)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${language_dir}vertola.1.in ${page} @ONLY)
+  vertola_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/${language_dir}man1)
+endforeach()
+get_property(VERTOLA_GZIPPED GLOBAL PROPERTY VERTOLA_GZIPPED)
+add_custom_target(vertola_gzipped_docs ALL DEPENDS ${VERTOLA_GZIPPED})
+
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME operazioni-in-vertola)
+set(CPACK_PACKAGE_NAME ${VERTOLA_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Operazioni in vertola")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "esercizi di aritmetica in colonna per la scuola primaria")
