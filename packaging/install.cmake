@@ -7,6 +7,12 @@ set(VERTOLA_DESKTOP_FILE ${CMAKE_CURRENT_LIST_DIR}/${VERTOLA_APP_ID}.desktop)
 set(VERTOLA_METAINFO_FILE ${CMAKE_CURRENT_LIST_DIR}/${VERTOLA_APP_ID}.metainfo.xml)
 
 install(TARGETS vertola RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped program still carries the compiler's notes in .comment; Debian's own packages drop them.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:vertola>\"
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(FILES ${VERTOLA_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VERTOLA_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.svg
@@ -57,9 +63,9 @@ e divisioni da scrivere e risolvere in colonna, con i risultati entro il 999
 o entro il 9.999, e dà un punteggio con un giudizio. Tutte le scritte sono
 in italiano.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its SVG image and icon plugins (libqt6svg6) at run time, and the captions want Comic Neue
-# and DejaVu; dpkg-shlibdeps sees none of them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-comic-neue, fonts-liberation2, fonts-dejavu-core")
+# Qt's SVG image and icon plugins come with libqt6svg6, which the program links, so dpkg-shlibdeps
+# names it with its version. The fonts of the captions are loaded by name, which it cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, fonts-dejavu-core")
 include(CPack)
 
 if(VERTOLA_TESTS)
