@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Debian packages: to build and test, and what the program needs when it runs.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 locales
-CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev xvfb xauth
+CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev lintian xvfb xauth
 PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON

@@ -71,6 +71,7 @@ include(CPack)
 if(VERTOLA_TESTS)
   find_program(VERTOLA_DESKTOP_FILE_VALIDATE desktop-file-validate)
   find_program(VERTOLA_APPSTREAMCLI appstreamcli)
+  find_program(VERTOLA_LINTIAN lintian)
 
   add_test(NAME packaging.desktop_file_is_valid
            COMMAND ${CMAKE_COMMAND} -DTOOL=${VERTOLA_DESKTOP_FILE_VALIDATE} -DTOOL_PACKAGE=desktop-file-utils
@@ -83,4 +84,10 @@ if(VERTOLA_TESTS)
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DPREFIX=${CMAKE_BINARY_DIR}/install-test
                    -DBINDIR=${CMAKE_INSTALL_BINDIR} -DDATADIR=${CMAKE_INSTALL_DATADIR}
                    -DAPP_ID=${VERTOLA_APP_ID} -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
+  # The package comes from a Release tree of its own, as `make package` builds it.
+  add_test(NAME packaging.debian_package_passes_lintian
+           COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DBUILD_DIR=${CMAKE_BINARY_DIR}/package
+                   -DCXX_COMPILER=${CMAKE_CXX_COMPILER} -DLINTIAN=${VERTOLA_LINTIAN} -DCPACK=${CMAKE_CPACK_COMMAND}
+                   -P ${CMAKE_CURRENT_LIST_DIR}/check_package.cmake)
+  set_tests_properties(packaging.debian_package_passes_lintian PROPERTIES TIMEOUT 1200)
 endif()
