@@ -10,7 +10,8 @@ PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean startup
+.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean startup \
+  web web-deps web-run test-web web-bench
 
 all: build
 
@@ -42,6 +43,7 @@ test: deps
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON $(CMAKE_COMMON) >/dev/null
 	cmake --build build/test -j$(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-web
 
 test-asan: deps
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON -DVERTOLA_SANITIZE=ON $(CMAKE_COMMON) >/dev/null
@@ -116,3 +118,45 @@ startup: build
 	cmake --build build/hello -j$(JOBS)
 	/usr/bin/python3 ../shared/bench/startup.py --title Hello --runs 20 -- build/hello/hello
 	/usr/bin/python3 ../shared/bench/startup.py --title "Operazioni in vertola" --runs 20 -- build/release/src/app/vertola
+
+# The browser edition: the core compiled to WebAssembly, the page, the drawings and the fonts, as
+# one static folder, build/web.
+WEB_PACKAGES := emscripten chromium nodejs
+WEB_FONTS := comic-neue/files/comic-neue-latin-400-normal.woff2 comic-neue/files/comic-neue-latin-700-normal.woff2 \
+  comic-neue/files/comic-neue-latin-400-italic.woff2 arimo/files/arimo-latin-400-normal.woff2 \
+  arimo/files/arimo-latin-700-normal.woff2
+# Debian's emscripten runs its JS tools with the node on PATH, which finds Debian's modules only
+# when it is Debian's own. Its glue, run under node 18 or 20, needs their fetch off.
+EM_ENV := NODE_PATH=/usr/share/nodejs
+NODE_GLUE := node --no-experimental-fetch
+WEB_PORT ?= 8080
+
+# npm comes with a nodejs from elsewhere, and Debian's npm conflicts with it: npm is installed only
+# when there is none. node_modules is installed again when the lock file is newer.
+web-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+	@command -v npm >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=npm
+	@if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ] \
+	  || [ package.json -nt node_modules/.package-lock.json ]; then npm ci --no-audit --no-fund; fi
+
+web: web-deps
+	$(EM_ENV) emcmake cmake -S . -B build/wasm -DCMAKE_BUILD_TYPE=MinSizeRel -DVERTOLA_UI=OFF -DVERTOLA_TESTS=OFF \
+	  $(CMAKE_COMMON) >/dev/null
+	$(EM_ENV) cmake --build build/wasm -j$(JOBS) --target vertola_web
+	@rm -rf build/web.new && mkdir -p build/web.new/assets build/web.new/fonts
+	@cp build/wasm/src/web/vertola_core.mjs build/wasm/src/web/vertola_core.wasm build/web.new/
+	@if [ -d src/web/page ]; then cp -r src/web/page/. build/web.new/; fi
+	@cp assets/*.svg build/web.new/assets/
+	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
+	@rm -rf build/web && mv build/web.new build/web
+	@echo "build/web: $$(find build/web -type f | wc -l) files, $$(find build/web -type f -printf '%s\n' | awk '{s+=$$1} END {print s}') bytes"
+
+web-run: web
+	node src/web/serve.mjs build/web $(WEB_PORT)
+
+# The page's type check, the module under node, then every browser test there is.
+test-web: web
+	node_modules/.bin/tsc --noEmit -p tsconfig.json
+	$(NODE_GLUE) --test tests/web_bridge/wasm_module.test.mjs
+	@tests=$$(ls tests/web/*.test.mjs 2>/dev/null); \
+	if [ -n "$$tests" ]; then node --test $$tests; else echo "no browser tests in tests/web"; fi

@@ -1,0 +1,71 @@
+// The C functions that the page calls through cwrap. Each returns JSON that stays valid until
+// the next call.
+#include <string>
+
+#include "web/bridge/bridge.h"
+#include "web/bridge/exports.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
+#define VT_EXPORT EMSCRIPTEN_KEEPALIVE
+#else
+#define VT_EXPORT
+#endif
+
+namespace {
+
+vertola::web::Bridge& bridge() {
+    static vertola::web::Bridge instance;
+    return instance;
+}
+
+std::string& reply() {
+    static std::string text;
+    return text;
+}
+
+const char* answer(std::string json) {
+    reply() = std::move(json);
+    return reply().c_str();
+}
+
+std::string_view view(const char* text) { return text ? std::string_view(text) : std::string_view(); }
+
+}  // namespace
+
+extern "C" {
+
+VT_EXPORT const char* vt_layouts() {
+    static const std::string layouts = vertola::web::Bridge::layouts();
+    return layouts.c_str();
+}
+
+VT_EXPORT const char* vt_start(int screenW, int screenH, int frameW, int frameH) {
+    return answer(bridge().start({screenW, screenH}, {frameW, frameH}));
+}
+
+VT_EXPORT void vt_set_screen(int screenW, int screenH, int frameW, int frameH) {
+    bridge().setScreen({screenW, screenH}, {frameW, frameH});
+}
+
+VT_EXPORT const char* vt_click(const char* window, const char* control) {
+    return answer(bridge().click(view(window), view(control)));
+}
+
+VT_EXPORT const char* vt_edit(const char* window, const char* control, const char* text) {
+    return answer(bridge().edit(view(window), view(control), view(text)));
+}
+
+VT_EXPORT const char* vt_escape(const char* window) { return answer(bridge().escape(view(window))); }
+
+VT_EXPORT const char* vt_close_box(const char* window) { return answer(bridge().closeBox(view(window))); }
+
+VT_EXPORT const char* vt_tick(const char* window) { return answer(bridge().tick(view(window))); }
+
+VT_EXPORT const char* vt_focus_in(const char* window, const char* control) {
+    return answer(bridge().focusIn(view(window), view(control)));
+}
+
+VT_EXPORT const char* vt_state() { return answer(bridge().state()); }
+
+}  // extern "C"

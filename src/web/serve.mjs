@@ -1,0 +1,66 @@
+// A small static server for build/web, on 127.0.0.1 only: `node src/web/serve.mjs [folder] [port]`.
+// Also imported by the benchmark. It serves files below the folder and nothing else.
+import { createServer } from 'node:http';
+import { readFile, stat } from 'node:fs/promises';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml',
+  '.woff2': 'font/woff2',
+  '.json': 'application/json',
+  '.png': 'image/png',
+};
+
+/**
+ * @param {string} root folder to serve
+ * @param {number} port 0 picks a free one
+ * @returns {Promise<{ url: string, close: () => Promise<void> }>}
+ */
+export async function serve(root, port = 0) {
+  const base = path.resolve(root);
+  const server = createServer(async (request, response) => {
+    try {
+      const pathname = decodeURIComponent(new URL(request.url ?? '/', 'http://127.0.0.1').pathname);
+      let file = path.join(base, path.normalize(pathname));
+      if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the folder');
+      if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
+      const body = await readFile(file);
+      response.writeHead(200, {
+        'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache',
+      });
+      response.end(request.method === 'HEAD' ? undefined : body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve, reject) => {
+    server.once('error', reject);
+    server.listen(port, '127.0.0.1', () => resolve(undefined));
+  });
+  const address = server.address();
+  const actual = typeof address === 'object' && address ? address.port : port;
+  return {
+    url: `http://127.0.0.1:${actual}/`,
+    close: () => new Promise((resolve) => server.close(() => resolve())),
+  };
+}
+
+if (process.argv[1] && fileURLToPath(import.meta.url) === path.resolve(process.argv[1])) {
+  const root = process.argv[2] ?? 'build/web';
+  const wanted = Number(process.argv[3] ?? 8080);
+  let served;
+  try {
+    served = await serve(root, wanted);
+  } catch (error) {
+    if (/** @type {NodeJS.ErrnoException} */ (error).code !== 'EADDRINUSE') throw error;
+    served = await serve(root, 0);
+  }
+  console.log(`Operazioni in vertola: ${served.url}  (Ctrl+C per fermare)`);
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "shell/program.h"
+#include "web/bridge/exports.h"
+#include "web/bridge/json_writer.h"
+
+namespace {
+
+using namespace vertola;
+
+constexpr int kScreenW = 1280 * kTwipsPerPixel;
+constexpr int kScreenH = 800 * kTwipsPerPixel;
+constexpr int kFrameW = 2 * kTwipsPerPixel;
+constexpr int kFrameH = 31 * kTwipsPerPixel;
+
+std::string start() { return vt_start(kScreenW, kScreenH, kFrameW, kFrameH); }
+
+std::string windowStart(std::string_view name) { return "{\"name\":\"" + std::string(name) + "\",\"state\":"; }
+
+bool listed(const std::string& state, std::string_view name) {
+    return state.find(windowStart(name)) != std::string::npos;
+}
+
+bool shown(const std::string& state, std::string_view name) {
+    return state.find(windowStart(name) + "\"shown\"") != std::string::npos;
+}
+
+// One window's part of the state; window names are the only ones that begin with "frm".
+std::string windowJson(const std::string& state, std::string_view name) {
+    const std::size_t at = state.find(windowStart(name));
+    if (at == std::string::npos) return {};
+    return state.substr(at, state.find("{\"name\":\"frm", at + 1) - at);
+}
+
+// The feedback timer's start count of a window, or -1 when its timer never started.
+int timerStarts(const std::string& state, std::string_view window) {
+    const std::regex pattern("\"" + std::string(window) + "\":\\{\"running\":(true|false),\"intervalMs\":3000,\"starts\":(\\d+)\\}");
+    std::smatch match;
+    if (!std::regex_search(state, match, pattern)) return -1;
+    return std::stoi(match[2]);
+}
+
+std::string toAddition() {
+    start();
+    vt_click("frmuno", "cmd999");
+    return vt_click("frm999inizio", "cmdadd");
+}
+
+TEST(WebBridge, StartShowsTheMainMenuCentredWithTheFrame) {
+    const std::string state = start();
+    EXPECT_TRUE(shown(state, "frmuno"));
+    EXPECT_NE(state.find("\"ended\":false,\"beeps\":0,\"timers\":{},\"windows\":["), std::string::npos);
+    const WindowLayout& layout = layoutOf(WindowId::frmuno);
+    web::JsonWriter left;
+    left.number((kScreenW - (layout.clientWidth + kFrameW)) / 2.0);
+    web::JsonWriter top;
+    top.number((kScreenH - (layout.clientHeight + kFrameH)) / 2.0);
+    EXPECT_NE(state.find("\"left\":" + left.str() + ",\"top\":" + top.str() + ",\"raises\":1"), std::string::npos)
+        << state.substr(0, 200);
+}
+
+TEST(WebBridge, LevelButtonOpensTheLevelMenuAndClosesTheMainMenu) {
+    start();
+    const std::string state = vt_click("frmuno", "cmd999");
+    EXPECT_TRUE(shown(state, "frm999inizio"));
+    EXPECT_FALSE(listed(state, "frmuno"));
+}
+
+TEST(WebBridge, EventsOnUnknownNamesChangeNothing) {
+    const std::string before = start();
+    EXPECT_EQ(vt_click("frmnessuna", "cmd999"), before);
+    EXPECT_EQ(vt_click("frmuno", "cmdnessuno"), before);
+    EXPECT_EQ(vt_escape(""), before);
+    EXPECT_EQ(vt_click(nullptr, nullptr), before);
+}
+
+TEST(WebBridge, EachCheckRestartsTheFeedbackTimerAndAWrongOneBeeps) {
+    const std::string opened = toAddition();
+    EXPECT_TRUE(shown(opened, "frm999addizioni"));
+    EXPECT_EQ(timerStarts(opened, "frm999addizioni"), -1);
+
+    vt_edit("frm999addizioni", "txturis", "x");
+    const std::string first = vt_click("frm999addizioni", "cmdconferma");
+    const int startsAfterFirst = timerStarts(first, "frm999addizioni");
+    EXPECT_GT(startsAfterFirst, 0);
+    EXPECT_NE(first.find("\"beeps\":1,"), std::string::npos);
+    EXPECT_NE(first.find("\"focus\":\"txturis\""), std::string::npos);
+
+    const std::string second = vt_click("frm999addizioni", "cmdconferma");
+    EXPECT_EQ(timerStarts(second, "frm999addizioni"), startsAfterFirst + 1);
+    // The state between events reports no beeps, so the page never plays one twice.
+    EXPECT_NE(std::string(vt_state()).find("\"beeps\":0,"), std::string::npos);
+}
+
+TEST(WebBridge, TickBlanksTheMessage) {
+    toAddition();
+    const std::string checked = windowJson(vt_click("frm999addizioni", "cmdconferma"), "frm999addizioni");
+    ASSERT_FALSE(checked.empty());
+    EXPECT_EQ(checked.find("{\"name\":\"lblmessaggio\",\"text\":\"\""), std::string::npos);
+    const std::string ticked = windowJson(vt_tick("frm999addizioni"), "frm999addizioni");
+    EXPECT_NE(ticked.find("{\"name\":\"lblmessaggio\",\"text\":\"\""), std::string::npos);
+}
+
+TEST(WebBridge, AMegabyteTypedIntoACellComesBackEscaped) {
+    toAddition();
+    std::string text;
+    for (int i = 0; i < (1 << 19); ++i) text += i % 2 ? "\"" : "7\n";
+    const std::string state = vt_edit("frm999addizioni", "txturis", text.c_str());
+    std::string escaped;
+    web::appendEscaped(escaped, text);
+    EXPECT_NE(state.find("{\"name\":\"txturis\",\"text\":" + escaped + ","), std::string::npos);
+}
+
+TEST(WebBridge, EndingRemovesEveryWindowAndStartBeginsAfresh) {
+    start();
+    const std::string ended = vt_click("frmuno", "cmdesci");
+    EXPECT_NE(ended.find("\"ended\":true"), std::string::npos);
+    EXPECT_NE(ended.find("\"windows\":[]"), std::string::npos);
+    EXPECT_EQ(vt_click("frmuno", "cmd999"), ended);
+    const std::string again = start();
+    EXPECT_TRUE(shown(again, "frmuno"));
+    EXPECT_NE(again.find("\"ended\":false"), std::string::npos);
+}
+
+TEST(WebBridge, LayoutsListEveryWindowInOrderFromItsTable) {
+    const std::string layouts = vt_layouts();
+    std::size_t from = 0;
+    for (WindowId id : kAllWindows) {
+        const WindowLayout& layout = layoutOf(id);
+        web::JsonWriter head;
+        head.beginObject().key("name").string(layout.name).key("caption").string(layout.caption);
+        head.key("clientWidth").integer(layout.clientWidth).key("clientHeight").integer(layout.clientHeight);
+        const std::size_t at = layouts.find(head.str(), from);
+        ASSERT_NE(at, std::string::npos) << layout.name;
+        from = at + 1;
+        for (const ControlSpec& control : layout.controls)
+            EXPECT_NE(layouts.find("{\"name\":\"" + std::string(control.name) + "\",\"kind\":", at), std::string::npos)
+                << layout.name << " " << control.name;
+    }
+}
+
+}  // namespace
