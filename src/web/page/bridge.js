@@ -1,0 +1,48 @@
+// The core, compiled to WebAssembly: each event goes in by name, and the state comes back as JSON.
+
+/** @typedef {import('./types.js').ProgramState} ProgramState */
+/** @typedef {import('./types.js').WindowLayout} WindowLayout */
+/** @typedef {import('./types.js').SizeTwips} SizeTwips */
+
+/**
+ * @typedef {object} Bridge
+ * @property {() => WindowLayout[]} layouts
+ * @property {(screen: SizeTwips, frame: SizeTwips) => ProgramState} start
+ * @property {(screen: SizeTwips, frame: SizeTwips) => void} setScreen
+ * @property {(window: string, control: string) => ProgramState} click
+ * @property {(window: string, control: string, text: string) => ProgramState} edit
+ * @property {(window: string) => ProgramState} escape
+ * @property {(window: string) => ProgramState} closeBox
+ * @property {(window: string) => ProgramState} tick
+ * @property {(window: string, control: string) => ProgramState} focusIn
+ */
+
+/** @returns {Promise<Bridge>} */
+export async function loadBridge() {
+  // Named through a variable, so that the type check does not look for the generated module.
+  const glue = './vertola_core.mjs';
+  const { default: createVertola } = await import(glue);
+  const core = await createVertola();
+  /**
+   * @param {string} name
+   * @param {string[]} args
+   * @returns {(...values: (string | number)[]) => any}
+   */
+  const json = (name, args) => {
+    const call = core.cwrap(name, 'string', args);
+    return (...values) => JSON.parse(call(...values));
+  };
+  const start = json('vt_start', ['number', 'number', 'number', 'number']);
+  const setScreen = core.cwrap('vt_set_screen', null, ['number', 'number', 'number', 'number']);
+  return {
+    layouts: json('vt_layouts', []),
+    start: (screen, frame) => start(screen.width, screen.height, frame.width, frame.height),
+    setScreen: (screen, frame) => setScreen(screen.width, screen.height, frame.width, frame.height),
+    click: json('vt_click', ['string', 'string']),
+    edit: json('vt_edit', ['string', 'string', 'string']),
+    escape: json('vt_escape', ['string']),
+    closeBox: json('vt_close_box', ['string']),
+    tick: json('vt_tick', ['string']),
+    focusIn: json('vt_focus_in', ['string', 'string']),
+  };
+}

@@ -1,0 +1,79 @@
+// The program in the page: the core behind the bridge, the windows in front, the platform under.
+// Every event goes to the core, and the state it hands back is drawn; the page decides nothing.
+
+import { loadBridge } from './bridge.js';
+import { FRAME_TWIPS } from './frame.js';
+import { Beeper, screenSize, Timers } from './services.js';
+import { ProgramView } from './view.js';
+
+/** @typedef {import('./types.js').ProgramState} ProgramState */
+
+/** @param {string} id */
+function byId(id) {
+  const element = document.getElementById(id);
+  if (!element) throw new Error(`the page has no #${id}`);
+  return element;
+}
+
+async function main() {
+  const desk = byId('desk');
+  const ended = byId('ended');
+  const restart = byId('restart');
+  const bridge = await loadBridge();
+  const beeper = new Beeper();
+  const timers = new Timers((window) => run(() => bridge.tick(window)));
+  const view = new ProgramView(desk, bridge.layouts(), {
+    click: (window, control) => run(() => bridge.click(window, control)),
+    edit: (window, control, text) => run(() => bridge.edit(window, control, text)),
+    escape: (window) => run(() => bridge.escape(window)),
+    closeBox: (window) => run(() => bridge.closeBox(window)),
+    focusIn: (window, control) => run(() => bridge.focusIn(window, control)),
+  });
+
+  // Drawing a state moves the focus, which is itself an event for the core: its state is drawn
+  // once the drawing in progress is over.
+  let drawing = false;
+  /** @type {ProgramState | null} */
+  let pending = null;
+
+  /** @param {() => ProgramState} event */
+  function run(event) {
+    pending = event();
+    if (drawing) return;
+    drawing = true;
+    try {
+      while (pending) {
+        const state = pending;
+        pending = null;
+        draw(state);
+      }
+    } finally {
+      drawing = false;
+    }
+  }
+
+  /** @param {ProgramState} state */
+  function draw(state) {
+    view.sync(state);
+    beeper.beep(state.beeps);
+    if (state.ended) {
+      timers.stopAll();
+      ended.hidden = false;
+      restart.focus();
+    } else {
+      timers.apply(state.timers);
+    }
+  }
+
+  restart.addEventListener('click', () => {
+    ended.hidden = true;
+    run(() => bridge.start(screenSize(), FRAME_TWIPS));
+  });
+  window.addEventListener('resize', () => bridge.setScreen(screenSize(), FRAME_TWIPS));
+  run(() => bridge.start(screenSize(), FRAME_TWIPS));
+}
+
+main().catch((error) => {
+  byId('desk').textContent = 'Non è stato possibile avviare il programma in questo browser.';
+  throw error;
+});

@@ -1,0 +1,80 @@
+// The platform under the core, in a browser: the windows' timers, the beep and the screen.
+
+import { TWIPS_PER_PIXEL } from './units.js';
+
+/** @typedef {import('./types.js').TimerState} TimerState */
+/** @typedef {import('./types.js').SizeTwips} SizeTwips */
+
+// One repeating timer per window. The core counts every start; a new count starts the interval
+// again, as the desktop's timer does when it is started while running.
+export class Timers {
+  /** @param {(window: string) => void} onTick */
+  constructor(onTick) {
+    this.onTick = onTick;
+    /** @type {Map<string, {id: number, starts: number}>} */
+    this.running = new Map();
+  }
+
+  /** @param {Record<string, TimerState>} timers */
+  apply(timers) {
+    for (const window of this.running.keys()) {
+      if (!timers[window]?.running) this.stop(window);
+    }
+    for (const [window, timer] of Object.entries(timers)) {
+      if (!timer.running || this.running.get(window)?.starts === timer.starts) continue;
+      this.stop(window);
+      const id = setInterval(() => this.onTick(window), timer.intervalMs);
+      this.running.set(window, { id, starts: timer.starts });
+    }
+  }
+
+  /** @param {string} window */
+  stop(window) {
+    const timer = this.running.get(window);
+    if (timer) clearInterval(timer.id);
+    this.running.delete(window);
+  }
+
+  stopAll() {
+    for (const window of [...this.running.keys()]) this.stop(window);
+  }
+}
+
+// The system beep: a short, soft tone. The audio context is made at the first beep, which always
+// follows a click or a key, as browsers allow sound only after the pupil has done something.
+export class Beeper {
+  constructor() {
+    /** @type {AudioContext | null} */
+    this.context = null;
+  }
+
+  /** @param {number} count */
+  beep(count) {
+    if (count <= 0) return;
+    try {
+      this.context ??= new AudioContext();
+      for (let i = 0; i < count; ++i) this.tone(this.context.currentTime + i * 0.2);
+    } catch {
+      // A browser without sound simply stays silent.
+    }
+  }
+
+  /** @param {number} at */
+  tone(at) {
+    const context = /** @type {AudioContext} */ (this.context);
+    const oscillator = context.createOscillator();
+    const gain = context.createGain();
+    oscillator.frequency.value = 880;
+    gain.gain.setValueAtTime(0.2, at);
+    gain.gain.exponentialRampToValueAtTime(0.001, at + 0.15);
+    oscillator.connect(gain).connect(context.destination);
+    oscillator.start(at);
+    oscillator.stop(at + 0.15);
+  }
+}
+
+/** The screen is the page's viewport. @returns {SizeTwips} */
+export function screenSize() {
+  const root = document.documentElement;
+  return { width: root.clientWidth * TWIPS_PER_PIXEL, height: root.clientHeight * TWIPS_PER_PIXEL };
+}

@@ -1,0 +1,128 @@
+// One of the fifteen windows, built from its table: a frame around a fixed-size client area with
+// the table's controls. It forwards what the pupil does and shows what apply() is given.
+
+import { Control } from './control.js';
+import { createFrame } from './frame.js';
+import { cssColour, px } from './units.js';
+
+/** @typedef {import('./types.js').WindowLayout} WindowLayout */
+/** @typedef {import('./types.js').WindowState} WindowState */
+
+/**
+ * @typedef {object} WindowEvents
+ * @property {(window: string, control: string) => void} click
+ * @property {(window: string, control: string, text: string) => void} edit
+ * @property {(window: string) => void} closeBox
+ * @property {(window: string, control: string) => void} focusIn
+ */
+
+export class WindowView {
+  /**
+   * @param {WindowLayout} layout
+   * @param {WindowEvents} events
+   */
+  constructor(layout, events) {
+    this.layout = layout;
+    const { element } = createFrame(layout.caption, () => events.closeBox(layout.name));
+    this.element = element;
+    this.element.dataset.name = layout.name;
+    this.client = document.createElement('div');
+    this.client.className = 'client';
+    this.client.dataset.client = '';
+    this.client.style.width = `${px(layout.clientWidth)}px`;
+    this.client.style.height = `${px(layout.clientHeight)}px`;
+    this.client.style.backgroundColor = cssColour(layout.background);
+    this.element.append(this.client);
+
+    /** @type {Control[]} */
+    this.controls = layout.controls.map((spec) => new Control(spec));
+    for (const control of this.controls) {
+      this.client.append(control.element);
+      this.connect(control, events);
+    }
+    this.setUpTabOrder();
+  }
+
+  /**
+   * @param {Control} control
+   * @param {WindowEvents} events
+   */
+  connect(control, events) {
+    const window = this.layout.name;
+    const name = control.spec.name;
+    const element = control.element;
+    if (element instanceof HTMLButtonElement) element.addEventListener('click', () => events.click(window, name));
+    if (element instanceof HTMLInputElement) {
+      element.addEventListener('input', () => events.edit(window, name, element.value));
+    }
+    element.addEventListener('focus', () => events.focusIn(window, name));
+  }
+
+  // Only the controls of the table's tab order take the focus; Tab itself is walked by tabTarget.
+  setUpTabOrder() {
+    for (const control of this.controls) {
+      const inOrder = this.layout.tabOrder.includes(control.spec.name);
+      if (inOrder || control.element instanceof HTMLButtonElement || control.element instanceof HTMLInputElement) {
+        control.element.tabIndex = inOrder ? 0 : -1;
+      }
+    }
+  }
+
+  /** @param {string} name */
+  control(name) {
+    return this.controls.find((control) => control.spec.name === name);
+  }
+
+  /** @param {Element | null} element */
+  controlOf(element) {
+    return this.controls.find((control) => control.element === element);
+  }
+
+  get shown() {
+    return !this.element.hidden;
+  }
+
+  /** @param {WindowState} state */
+  apply(state) {
+    state.controls.forEach((control, i) => this.controls[i]?.apply(control));
+    const hidden = state.state !== 'shown';
+    if (this.element.hidden !== hidden) this.element.hidden = hidden;
+  }
+
+  /** @param {number} left @param {number} top in twips: the frame's outer corner */
+  placeAt(left, top) {
+    this.element.style.left = `${px(left)}px`;
+    this.element.style.top = `${px(top)}px`;
+  }
+
+  /** @param {string} name */
+  focusControl(name) {
+    this.control(name)?.element.focus();
+  }
+
+  /** @param {Control} control */
+  canTakeFocus(control) {
+    return this.layout.tabOrder.includes(control.spec.name) && !control.element.hidden;
+  }
+
+  /**
+   * The control that Tab (or Shift+Tab) moves to from `from`, following the table's tab order
+   * round the window, as a desktop window does.
+   * @param {Control | undefined} from
+   * @param {boolean} backwards
+   */
+  tabTarget(from, backwards) {
+    const order = this.layout.tabOrder.map((name) => this.control(name)).filter((c) => c !== undefined);
+    let index = from ? order.indexOf(from) : -1;
+    for (let tries = 0; tries < order.length; ++tries) {
+      index = index < 0 ? (backwards ? order.length - 1 : 0) : (index + (backwards ? order.length - 1 : 1)) % order.length;
+      if (this.canTakeFocus(order[index])) return order[index];
+    }
+    return undefined;
+  }
+
+  /** The shown button whose caption marks `letter`. @param {string} letter */
+  accessButton(letter) {
+    return this.controls.find((control) => !control.element.hidden && control.accessLetter === letter);
+  }
+}
