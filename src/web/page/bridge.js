@@ -33,13 +33,26 @@ export async function loadBridge() {
     return (...values) => JSON.parse(call(...values));
   };
   const start = json('vt_start', ['number', 'number', 'number', 'number']);
+  // A typed or pasted text goes through the heap: cwrap would copy it onto the small wasm stack.
+  const editAt = core.cwrap('vt_edit', 'string', ['string', 'string', 'number']);
+  /** @type {(window: string, control: string, text: string) => ProgramState} */
+  const edit = (window, control, text) => {
+    const size = core.lengthBytesUTF8(text) + 1;
+    const at = core._malloc(size);
+    try {
+      core.stringToUTF8(text, at, size);
+      return JSON.parse(editAt(window, control, at));
+    } finally {
+      core._free(at);
+    }
+  };
   const setScreen = core.cwrap('vt_set_screen', null, ['number', 'number', 'number', 'number']);
   return {
     layouts: json('vt_layouts', []),
     start: (screen, frame) => start(screen.width, screen.height, frame.width, frame.height),
     setScreen: (screen, frame) => setScreen(screen.width, screen.height, frame.width, frame.height),
     click: json('vt_click', ['string', 'string']),
-    edit: json('vt_edit', ['string', 'string', 'string']),
+    edit,
     escape: json('vt_escape', ['string']),
     closeBox: json('vt_close_box', ['string']),
     tick: json('vt_tick', ['string']),
