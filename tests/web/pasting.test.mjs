@@ -5,17 +5,17 @@ import { ctl, openProgram, openWindow, rightAnswer, useBrowser } from './support
 
 const shared = useBrowser();
 
-// What is pasted into the units cell of the result row, made from the sum, and the message.
+// What is pasted into the units cell of the result row, made from the sum, and whether it is right.
 const cases = [
-  ['blanks and a trailing letter', (sum) => ` ${sum} x`, 'Complimenti! Vai avanti'],
-  ['two million leading zeros', (sum) => `${'0'.repeat(2_000_000)}${sum}`, 'Complimenti! Vai avanti'],
-  ['a leading letter', (sum) => `x${sum}`, 'Sbagliato! Ripeti'],
-  ['a decimal comma', (sum) => `${sum},5`, 'Complimenti! Vai avanti'],
-  ['a decimal point', (sum) => `${sum}.5`, 'Sbagliato! Ripeti'],
+  [(sum) => ` ${sum} x`, true],
+  [(sum) => `${'0'.repeat(1_300_000)}${sum}`, true],
+  [(sum) => `x${sum}`, false],
+  [(sum) => `${sum},5`, true],
+  [(sum) => `${sum}.5`, false],
 ];
 
-for (const [what, text, message] of cases) {
-  test(`pasting ${what}`, async () => {
+for (const [text, right] of cases) {
+  test(`pasting ${text('S').slice(-8)}`, async () => {
     const page = await openProgram(shared);
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
     await openWindow(page, 'frm9999addizioni');
@@ -23,7 +23,7 @@ for (const [what, text, message] of cases) {
     await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text(result));
     await ctl(page, 'frm9999addizioni', 'txturis').click();
     await page.keyboard.press('Control+V');
-    await ctl(page, 'frm9999addizioni', 'cmdconferma').click();
-    assert.equal(await ctl(page, 'frm9999addizioni', 'lblmessaggio').textContent(), message);
+    await page.keyboard.press('Alt+C');
+    assert.equal(await ctl(page, 'frm9999addizioni', 'lblmessaggio').textContent(), right ? 'Complimenti! Vai avanti' : 'Sbagliato! Ripeti');
   });
 }

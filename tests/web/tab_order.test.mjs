@@ -1,4 +1,4 @@
-// Tab walks a window's controls in its table's order, round the window; Shift+Tab walks back.
+// Tab walks a window's shown controls in its table's order, round the window; Shift+Tab walks back.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { focusedName, openProgram, openWindow, readLayouts, useBrowser } from './support/program.mjs';
@@ -9,22 +9,17 @@ const windows = ['frmuno', 'frm999inizio', 'frm9999inizio', 'frm9999scelta', 'fr
   'frm999moltiplicazioni', 'frm9999moltiplicazioni2', 'frm999divisioni', 'frm9999divisioni', 'frm9999punteggio'];
 
 test('Tab follows each window\'s tab order', async (t) => {
-  const page = await openProgram(shared);
-  const layouts = new Map((await readLayouts(page)).map((layout) => [layout.name, layout]));
+  const layouts = await readLayouts(await openProgram(shared));
   for (const name of windows) {
     await t.test(name, async () => {
-      await openProgram(shared);
+      const page = await openProgram(shared);
       await openWindow(page, name);
-      // Controls that are not shown (the score window's before the computation) are passed over.
       const order = await page.evaluate(([window, names]) => names.filter((c) =>
-        document.querySelector(`[data-name="${window}"] [data-name="${c}"]`)?.checkVisibility()), [name, layouts.get(name).tabOrder]);
+        document.querySelector(`[data-name="${window}"] [data-name="${c}"]`).checkVisibility()), [name, layouts.get(name).tabOrder]);
       const start = order.indexOf(await focusedName(page));
       assert.notEqual(start, -1);
       const walked = [];
-      for (let i = 1; i <= order.length; ++i) {
-        await page.keyboard.press('Tab');
-        walked.push(await focusedName(page));
-      }
+      for (const _ of order) walked.push(await page.keyboard.press('Tab').then(() => focusedName(page)));
       assert.deepEqual(walked, [...order.slice(start + 1), ...order.slice(0, start + 1)]);
       await page.keyboard.press('Shift+Tab');
       assert.equal(await focusedName(page), order.at(start - 1));
