@@ -56,6 +56,8 @@ export class ProgramView {
     if (state.raises !== slot.raises) {
       slot.raises = state.raises;
       this.bringToFront(slot.view);
+      // A window put in front takes the focus it had, as an activated desktop window does.
+      if (!slot.view.element.contains(document.activeElement)) slot.view.focusControl(state.focus);
     }
     // A focus asked for while the window was hidden moves when it is shown.
     if (state.focusRequests !== slot.focusRequests) {
