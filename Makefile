@@ -160,3 +160,8 @@ test-web: web
 	$(NODE_GLUE) --test tests/web_bridge/wasm_module.test.mjs
 	@tests=$$(ls tests/web/*.test.mjs 2>/dev/null); \
 	if [ -n "$$tests" ]; then node --test $$tests; else echo "no browser tests in tests/web"; fi
+
+# Start-up beside a bare page, the folder's weight and a check's time to paint, in headless Chromium.
+WEB_BENCH_RUNS ?= 10
+web-bench: web
+	node src/web/bench.mjs build/web $(WEB_BENCH_RUNS)
