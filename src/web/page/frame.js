@@ -16,7 +16,7 @@ export const FRAME_TWIPS = {
 /**
  * @param {string} caption
  * @param {() => void} onClose
- * @returns {{element: HTMLElement, bar: HTMLElement}}
+ * @returns {HTMLElement}
  */
 export function createFrame(caption, onClose) {
   const element = document.createElement('section');
@@ -45,7 +45,7 @@ export function createFrame(caption, onClose) {
   bar.append(icon, title, close);
   element.append(bar);
   makeDraggable(element, bar);
-  return { element, bar };
+  return element;
 }
 
 /**

@@ -23,8 +23,7 @@ export class WindowView {
    */
   constructor(layout, events) {
     this.layout = layout;
-    const { element } = createFrame(layout.caption, () => events.closeBox(layout.name));
-    this.element = element;
+    this.element = createFrame(layout.caption, () => events.closeBox(layout.name));
     this.element.dataset.name = layout.name;
     this.client = document.createElement('div');
     this.client.className = 'client';
