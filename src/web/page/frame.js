@@ -6,6 +6,8 @@ import { TWIPS_PER_PIXEL } from './units.js';
 
 const BORDER = 3;
 const CAPTION_BAR = 24;
+/** The caption's font, as the font loading API takes it. */
+export const CAPTION_FONT = 'normal bold 9pt Arimo, sans-serif';
 
 /** What the frame adds to a client area, in twips. */
 export const FRAME_TWIPS = {
@@ -28,6 +30,7 @@ export function createFrame(caption, onClose) {
   const bar = document.createElement('div');
   bar.className = 'caption-bar';
   bar.style.height = `${CAPTION_BAR}px`;
+  bar.style.font = CAPTION_FONT;
   const icon = document.createElement('img');
   icon.className = 'icon';
   icon.src = 'assets/icon.svg';

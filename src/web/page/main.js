@@ -2,11 +2,13 @@
 // Every event goes to the core, and the state it hands back is drawn; the page decides nothing.
 
 import { loadBridge } from './bridge.js';
-import { FRAME_TWIPS } from './frame.js';
+import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { Beeper, screenSize, Timers } from './services.js';
+import { fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
 
 /** @typedef {import('./types.js').ProgramState} ProgramState */
+/** @typedef {import('./types.js').WindowLayout} WindowLayout */
 
 /** @param {string} id */
 function byId(id) {
@@ -15,14 +17,28 @@ function byId(id) {
   return element;
 }
 
+// Every face the windows use, loaded before the first window is drawn: a window that appears
+// does not change its look a moment later. They come from the page's folder, preloaded.
+/** @param {WindowLayout[]} layouts */
+async function loadFonts(layouts) {
+  const fonts = new Set([CAPTION_FONT]);
+  for (const layout of layouts) {
+    for (const control of layout.controls) if (control.kind !== 'Line') fonts.add(fontShorthand(control.font));
+  }
+  // A face that cannot be had leaves its fallback: the program runs all the same.
+  await Promise.all([...fonts].map((font) => document.fonts.load(font).catch(() => [])));
+}
+
 async function main() {
   const desk = byId('desk');
   const ended = byId('ended');
   const restart = byId('restart');
   const bridge = await loadBridge();
+  const layouts = bridge.layouts();
+  await loadFonts(layouts);
   const beeper = new Beeper();
   const timers = new Timers((window) => run(() => bridge.tick(window)));
-  const view = new ProgramView(desk, bridge.layouts(), {
+  const view = new ProgramView(desk, layouts, {
     click: (window, control) => run(() => bridge.click(window, control)),
     edit: (window, control, text) => run(() => bridge.edit(window, control, text)),
     escape: (window) => run(() => bridge.escape(window)),

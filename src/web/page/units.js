@@ -44,3 +44,8 @@ export function place(element, [left, top, width, height]) {
   element.style.width = `${px(width)}px`;
   element.style.height = `${px(height)}px`;
 }
+
+/** The CSS shorthand of a table's font, as the font loading API takes it. @param {Font} font */
+export function fontShorthand(font) {
+  return `${font.italic ? 'italic' : 'normal'} ${font.bold ? 'bold' : 'normal'} ${font.points}pt ${families[font.family] ?? 'sans-serif'}`;
+}
