@@ -18,7 +18,9 @@ constexpr int kFrameH = 31 * kTwipsPerPixel;
 
 std::string start() { return vt_start(kScreenW, kScreenH, kFrameW, kFrameH); }
 
-std::string windowStart(std::string_view name) { return "{\"name\":\"" + std::string(name) + "\",\"state\":"; }
+std::string windowStart(std::string_view name) {
+    return "{\"name\":\"" + std::string(name) + "\",\"state\":";
+}
 
 bool listed(const std::string& state, std::string_view name) {
     return state.find(windowStart(name)) != std::string::npos;
@@ -37,7 +39,8 @@ std::string windowJson(const std::string& state, std::string_view name) {
 
 // The feedback timer's start count of a window, or -1 when its timer never started.
 int timerStarts(const std::string& state, std::string_view window) {
-    const std::regex pattern("\"" + std::string(window) + "\":\\{\"running\":(true|false),\"intervalMs\":3000,\"starts\":(\\d+)\\}");
+    const std::regex pattern("\"" + std::string(window) +
+                             "\":\\{\"running\":(true|false),\"intervalMs\":3000,\"starts\":(\\d+)\\}");
     std::smatch match;
     if (!std::regex_search(state, match, pattern)) return -1;
     return std::stoi(match[2]);
@@ -58,7 +61,8 @@ TEST(WebBridge, StartShowsTheMainMenuCentredWithTheFrame) {
     left.number((kScreenW - (layout.clientWidth + kFrameW)) / 2.0);
     web::JsonWriter top;
     top.number((kScreenH - (layout.clientHeight + kFrameH)) / 2.0);
-    EXPECT_NE(state.find("\"left\":" + left.str() + ",\"top\":" + top.str() + ",\"raises\":1"), std::string::npos)
+    EXPECT_NE(state.find("\"left\":" + left.str() + ",\"top\":" + top.str() + ",\"raises\":1"),
+              std::string::npos)
         << state.substr(0, 200);
 }
 
@@ -137,7 +141,8 @@ TEST(WebBridge, LayoutsListEveryWindowInOrderFromItsTable) {
         ASSERT_NE(at, std::string::npos) << layout.name;
         from = at + 1;
         for (const ControlSpec& control : layout.controls)
-            EXPECT_NE(layouts.find("{\"name\":\"" + std::string(control.name) + "\",\"kind\":", at), std::string::npos)
+            EXPECT_NE(layouts.find("{\"name\":\"" + std::string(control.name) + "\",\"kind\":", at),
+                      std::string::npos)
                 << layout.name << " " << control.name;
     }
 }

@@ -26,7 +26,10 @@ TEST(JsonWriter, EscapesQuotesBackslashesAndControlBytes) {
         {"a\\b", R"("a\\b")"},
         {"\\\"", R"("\\\"")"},
         {"\n\r\t", R"("\u000a\u000d\u0009")"},
-        {std::string("1\0" "2", 3), R"("1\u00002")"},
+        {std::string("1\0"
+                     "2",
+                     3),
+         R"("1\u00002")"},
         {"\x01\x1f", R"("\u0001\u001f")"},
         // DEL and everything from 0x80 are left as they are: the texts are UTF-8.
         {"\x7f", "\"\x7f\""},
@@ -50,8 +53,8 @@ TEST(JsonWriter, NumbersKeepThreeDecimalsWithoutTrailingZeros) {
         std::string json;
     };
     const Case cases[] = {
-        {0, "0"}, {8.25, "8.25"}, {13.5, "13.5"}, {-0.5, "-0.5"}, {-1234.5, "-1234.5"},
-        {14250, "14250"}, {0.0004, "0"}, {1.0006, "1.001"}, {-7, "-7"},
+        {0, "0"},         {8.25, "8.25"}, {13.5, "13.5"},    {-0.5, "-0.5"}, {-1234.5, "-1234.5"},
+        {14250, "14250"}, {0.0004, "0"},  {1.0006, "1.001"}, {-7, "-7"},
     };
     for (const Case& c : cases) {
         JsonWriter json;
@@ -63,7 +66,15 @@ TEST(JsonWriter, NumbersKeepThreeDecimalsWithoutTrailingZeros) {
 TEST(JsonWriter, PlacesCommasBetweenMembersAndElements) {
     JsonWriter json;
     json.beginObject();
-    json.key("a").beginArray().integer(1).integer(-2).beginObject().endObject().beginArray().endArray().endArray();
+    json.key("a")
+        .beginArray()
+        .integer(1)
+        .integer(-2)
+        .beginObject()
+        .endObject()
+        .beginArray()
+        .endArray()
+        .endArray();
     json.key("b").null();
     json.key("c").beginObject().key("d").boolean(true).key("e").boolean(false).endObject();
     json.endObject();

@@ -27,9 +27,7 @@ std::string_view alignName(Align align) {
     return "Left";
 }
 
-std::string_view stateName(WindowState state) {
-    return state == WindowState::Shown ? "shown" : "hidden";
-}
+std::string_view stateName(WindowState state) { return state == WindowState::Shown ? "shown" : "hidden"; }
 
 void writeColour(JsonWriter& json, std::optional<Rgb> colour) {
     if (!colour) {

@@ -96,8 +96,9 @@ JsonWriter& JsonWriter::number(double value) {
     out_.append(buffer, end);
     if (fraction < 0) fraction = -fraction;
     if (fraction != 0) {
-        char digits[4] = {static_cast<char>('0' + fraction / 100), static_cast<char>('0' + fraction / 10 % 10),
-                          static_cast<char>('0' + fraction % 10), 0};
+        char digits[4] = {static_cast<char>('0' + fraction / 100),
+                          static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10),
+                          0};
         std::string_view shown(digits, 3);
         while (shown.back() == '0') shown.remove_suffix(1);
         out_ += '.';
