@@ -2,18 +2,13 @@
 // shows. apply() touches the element only where the state differs, so that typing is not disturbed.
 
 import { accessLetter, showCaption } from './caption.js';
-import { applyFont, cssColour, place, px } from './units.js';
+import { applyFont, assetUrl, cssColour, place, px } from './units.js';
 
 /** @typedef {import('./types.js').ControlSpec} ControlSpec */
 /** @typedef {import('./types.js').ControlState} ControlState */
 
 // The feedback message is read out when it appears, as a pupil may not be looking at it.
 const ANNOUNCED_LABEL = 'lblmessaggio';
-
-/** @param {string} picture */
-function assetUrl(picture) {
-  return `assets/${picture}.svg`;
-}
 
 /** @param {ControlSpec} spec */
 function createLabel(spec) {

@@ -2,7 +2,7 @@
 // program's icon, the caption and a close box. Its size is fixed here, so that the core's
 // centring counts it exactly.
 
-import { TWIPS_PER_PIXEL } from './units.js';
+import { assetUrl, TWIPS_PER_PIXEL } from './units.js';
 
 const BORDER = 3;
 const CAPTION_BAR = 24;
@@ -33,7 +33,7 @@ export function createFrame(caption, onClose) {
   bar.style.font = CAPTION_FONT;
   const icon = document.createElement('img');
   icon.className = 'icon';
-  icon.src = 'assets/icon.svg';
+  icon.src = assetUrl('icon');
   icon.alt = '';
   const title = document.createElement('span');
   title.className = 'caption';

@@ -4,7 +4,7 @@
 import { loadBridge } from './bridge.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { Beeper, screenSize, Timers } from './services.js';
-import { fontShorthand } from './units.js';
+import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
 
 /** @typedef {import('./types.js').ProgramState} ProgramState */
@@ -17,16 +17,22 @@ function byId(id) {
   return element;
 }
 
-// Every face the windows use, loaded before the first window is drawn: a window that appears
-// does not change its look a moment later. They come from the page's folder, preloaded.
+// Every face the windows use, and the drawings of the first window, are in before it is drawn:
+// a window that appears does not change its look a moment later.
 /** @param {WindowLayout[]} layouts */
-async function loadFonts(layouts) {
+async function loadLooks(layouts) {
   const fonts = new Set([CAPTION_FONT]);
   for (const layout of layouts) {
     for (const control of layout.controls) if (control.kind !== 'Line') fonts.add(fontShorthand(control.font));
   }
-  // A face that cannot be had leaves its fallback: the program runs all the same.
-  await Promise.all([...fonts].map((font) => document.fonts.load(font).catch(() => [])));
+  const first = layouts.find((layout) => layout.mainWindow);
+  const drawings = new Set([assetUrl('icon')]);
+  for (const control of first?.controls ?? []) if (control.picture) drawings.add(assetUrl(control.picture));
+  // What cannot be had leaves its fallback or an empty box: the program runs all the same.
+  await Promise.all([
+    ...[...fonts].map((font) => document.fonts.load(font).catch(() => [])),
+    ...[...drawings].map((url) => Object.assign(new Image(), { src: url }).decode().catch(() => undefined)),
+  ]);
 }
 
 async function main() {
@@ -35,7 +41,7 @@ async function main() {
   const restart = byId('restart');
   const bridge = await loadBridge();
   const layouts = bridge.layouts();
-  await loadFonts(layouts);
+  await loadLooks(layouts);
   const beeper = new Beeper();
   const timers = new Timers((window) => run(() => bridge.tick(window)));
   const view = new ProgramView(desk, layouts, {

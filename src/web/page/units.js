@@ -49,3 +49,8 @@ export function place(element, [left, top, width, height]) {
 export function fontShorthand(font) {
   return `${font.italic ? 'italic' : 'normal'} ${font.bold ? 'bold' : 'normal'} ${font.points}pt ${families[font.family] ?? 'sans-serif'}`;
 }
+
+/** A drawing of the tables, shipped in the page's folder. @param {string} picture */
+export function assetUrl(picture) {
+  return `assets/${picture}.svg`;
+}
