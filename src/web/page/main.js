@@ -77,7 +77,9 @@ async function main() {
   /** @param {ProgramState} state */
   function draw(state) {
     view.sync(state);
-    beeper.beep(state.beeps);
+    // The tone follows the next frame: opening the sound device can take long, and the message
+    // it goes with must not wait for it.
+    if (state.beeps > 0) requestAnimationFrame(() => setTimeout(() => beeper.beep(state.beeps)));
     if (state.ended) {
       timers.stopAll();
       ended.hidden = false;
