@@ -7,7 +7,6 @@ namespace vertola::web {
 
 void appendEscaped(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
-    out.reserve(out.size() + text.size() + 2);
     out += '"';
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
