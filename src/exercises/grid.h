@@ -53,8 +53,7 @@ constexpr ControlSpec operationLabel(Rect rect, Align align) {
             .kind = Kind::Label,
             .rect = rect,
             .font = kSans13,
-            .align = align,
-            .accessibleName = "Operazione"};
+            .align = align};
 }
 
 constexpr ControlSpec picture(Rect rect, std::string_view asset) {

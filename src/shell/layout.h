@@ -68,7 +68,9 @@ struct ControlSpec {
     bool visible = true;
     std::string_view picture;     // asset name of the drawing (pictures and picture buttons)
     std::string_view tooltip;
-    std::string_view accessibleName;  // Italian name for screen readers; never shown
+    // Italian name for screen readers of a control without a text of its own; never shown. A
+    // label has none: a reader reads what it shows. A button's name begins with its caption.
+    std::string_view accessibleName;
 };
 
 struct WindowLayout {

@@ -185,8 +185,8 @@ void Control::applyFore(std::optional<Rgb> fore) {
     widget_->setPalette(palette);
 }
 
-// The label's accessible name says what it is ("Messaggio"); the message itself is its
-// description, announced as an alert when it appears and withdrawn when it is blanked.
+// Like every label, the message is named by its text; a reader does not look at a label that
+// changes by itself, so the message is also its description, raised as an alert when it appears.
 void Control::announce(const QString& message) {
     widget_->setAccessibleDescription(message);
     if (message.isEmpty()) return;
