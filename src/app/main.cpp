@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/platform_choice.h"
 #include "ui/program_view.h"
 #include "ui/qt_services.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
 
     QApplication app(argc, argv);
+    ui::installFixedLook();
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::assetIcon("icon", 32));

@@ -137,7 +137,6 @@ Control::Control(const ControlSpec& design, QWidget* parent)
     if (!design.accessibleName.empty()) widget_->setAccessibleName(toQString(design.accessibleName));
     if (design.kind != Kind::Line) widget_->setFont(toQFont(design.font));
     widget_->setGeometry(design.kind == Kind::Line ? lineGeometry(design.rect) : toPixels(design.rect));
-    defaultFore_ = widget_->palette().color(foreRole(design.kind));
     applyText(std::string(design.caption));
     if (design.fore) applyFore(design.fore);
     widget_->setVisible(design.visible);
@@ -181,7 +180,8 @@ void Control::applyFore(std::optional<Rgb> fore) {
         return;
     }
     QPalette palette = widget_->palette();
-    palette.setColor(foreRole(design_->kind), fore ? toQColor(*fore) : defaultFore_);
+    // No colour of its own is the default text colour, black whatever the desktop's theme.
+    palette.setColor(foreRole(design_->kind), toQColor(fore.value_or(kBlack)));
     widget_->setPalette(palette);
 }
 

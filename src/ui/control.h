@@ -30,7 +30,6 @@ private:
     QWidget* widget_;
     std::optional<std::string> shownText_;  // labels and buttons; text boxes compare with the widget
     std::optional<Rgb> shownFore_;
-    QColor defaultFore_;
 };
 
 }  // namespace vertola::ui

@@ -9,6 +9,7 @@
 #include "frame/exercise_window.h"
 #include "shell/program.h"
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/program_view.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -157,6 +158,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ui::installFontSubstitutions();
+    ui::installFixedLook();
 
     SteppingClock clock;
     Xoshiro random(1);

@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "ui/assets.h"
+#include "ui/palette.h"
 #include "ui/twips.h"
 
 namespace vertola::ui {
@@ -34,9 +35,8 @@ void WindowWidget::setUpFrame() {
     setFixedSize(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
     setWindowTitle(toQString(layout_.caption));
     setWindowIcon(assetIcon("icon", 32));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(layout_.background));
-    setPalette(background);
+    // Every role is set here, so the controls inherit none of the desktop's colours.
+    setPalette(windowPalette(layout_.background));
     setAutoFillBackground(true);
 }
 
