@@ -3,6 +3,7 @@
 
 #include "shell/program.h"
 #include "ui/assets.h"
+#include "ui/bare_arguments.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/platform_choice.h"
@@ -12,7 +13,7 @@
 
 using namespace vertola;
 
-int main(int argc, char* argv[]) {
+int main(int, char* argv[]) {
     const ui::PlatformChoice choice = ui::choosePlatform(ui::currentDisplayEnvironment());
     if (!choice.displayAvailable || (choice.x11Only && !x11ServerAnswers())) {
         std::fputs("vertola: impossibile aprire lo schermo (nessun display disponibile)\n", stderr);
@@ -20,7 +21,8 @@ int main(int argc, char* argv[]) {
     }
     if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
 
-    QApplication app(argc, argv);
+    ui::BareArguments arguments(argv[0]);
+    QApplication app(arguments.argc(), arguments.argv());
     ui::installFixedLook();
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);
