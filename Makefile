@@ -55,6 +55,7 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVERTOLA_BENCH=ON -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/bench -j$(JOBS)
 	./build/bench/bench/vertola_bench
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench/vertola_ui_bench
 
 # The numeric reading against a plain reference reading under libFuzzer, with address and
 # undefined-behaviour checks, for FUZZ_SECONDS. Inputs it finds stay in build/fuzz/corpus; the

@@ -7,6 +7,7 @@
 #include <QShortcutEvent>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <limits>
 
 #include "ui/assets.h"
 #include "ui/button_caption.h"
@@ -104,6 +105,8 @@ QWidget* createPictureButton(const ControlSpec& design, QWidget* parent) {
 
 QWidget* createTextBox(const ControlSpec& design, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
+    // A cell has no length limit: a long paste is kept whole and judged.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setAlignment(horizontal(design.align) | Qt::AlignVCenter);
     return edit;
 }

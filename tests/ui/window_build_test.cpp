@@ -3,6 +3,7 @@
 #include <QSvgRenderer>
 #include <QSvgWidget>
 #include <cmath>
+#include <limits>
 
 #include "shell/layout.h"
 #include "ui/fonts.h"
@@ -129,7 +130,7 @@ TEST_P(WindowBuiltFromTable, ShowsTheCaptionsTextsAndColoursOfTheCore) {
             EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, horizontal(design.align));
             EXPECT_EQ(edit->palette().color(QPalette::Text), now.fore ? colour(*now.fore) : defaultText);
             EXPECT_EQ(edit->validator(), nullptr);
-            EXPECT_EQ(edit->maxLength(), 32767);
+            EXPECT_EQ(edit->maxLength(), std::numeric_limits<int>::max());
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             // A long caption is written on several lines.
             EXPECT_EQ(button->text().replace('\n', ' '), qs(design.caption));
