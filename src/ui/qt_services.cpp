@@ -15,6 +15,8 @@ std::uint64_t QtClock::timeOfDayNanos() {
 QtTimers::QtTimers() {
     for (WindowId window : kAllWindows) {
         auto timer = std::make_unique<QTimer>();
+        // A coarse timer may fire up to 5 % late; the message is blanked within a few ms of 3 s.
+        timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer.get(), &QTimer::timeout, [this, window] {
             if (onTick_) onTick_(window);
         });

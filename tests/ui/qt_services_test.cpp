@@ -27,6 +27,12 @@ TEST(QtTimers, ATimerTicksItsOwnWindowUntilStopped) {
     EXPECT_TRUE(ticks.empty());
 }
 
+// A coarse timer may tick up to 150 ms late at 3 s; a precise one blanks the message on time.
+TEST(QtTimers, EveryWindowsTimerIsPrecise) {
+    const QtTimers timers;
+    for (WindowId window : kAllWindows) EXPECT_EQ(timers.timer(window).timerType(), Qt::PreciseTimer) << windowName(window);
+}
+
 TEST(QtScreen, MeasuresTheWholeScreenAndTheLastFrameSeenInTwips) {
     QtScreen screen;
     const QSize pixels = QGuiApplication::primaryScreen()->geometry().size();
