@@ -67,6 +67,7 @@ struct ControlSpec {
     Align align = Align::Left;
     bool visible = true;
     std::string_view picture;     // asset name of the drawing (pictures and picture buttons)
+    int pictureSide = 0;          // a picture button's icon in pixels; 0 fills the button
     std::string_view tooltip;
     // Italian name for screen readers of a control without a text of its own; never shown. A
     // label has none: a reader reads what it shows. A button's name begins with its caption.

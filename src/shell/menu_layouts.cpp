@@ -20,7 +20,7 @@ constexpr std::array<ControlSpec, 6> kMainMenuControls{{
     {.name = "cmd9999", .kind = Kind::Button, .rect = {3360, 4080, 1455, 1215}, .caption = "Entro il 9.999",
      .back = Rgb{128, 255, 128}, .font = kComic12, .align = Align::Center, .accessibleName = "Entro il 9.999"},
     {.name = "cmdesci", .kind = Kind::PictureButton, .rect = {5760, 5040, 735, 735}, .back = kYellow,
-     .picture = "exit", .tooltip = "Esci", .accessibleName = "Esci"},
+     .picture = "exit", .pictureSide = 32, .tooltip = "Esci", .accessibleName = "Esci"},
     {.name = "Image1", .kind = Kind::Picture, .rect = {120, 5640, 1230, 165}, .picture = "pencil",
      .accessibleName = "Matita"},
 }};

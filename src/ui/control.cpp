@@ -97,7 +97,8 @@ QPushButton* createButton(const ControlSpec& design, QWidget* parent) {
 QWidget* createPictureButton(const ControlSpec& design, QWidget* parent) {
     QPushButton* button = createButton(design, parent);
     const QSize size = toPixels(design.rect).size();
-    const int side = std::max(16, std::min(size.width(), size.height()) - 16);
+    const int side =
+        design.pictureSide > 0 ? design.pictureSide : std::max(16, std::min(size.width(), size.height()) - 16);
     button->setIcon(assetIcon(design.picture, side));
     button->setIconSize(QSize(side, side));
     return button;

@@ -41,6 +41,28 @@ TEST(MissingDrawing, LeavesAPictureEmptyAndAPictureButtonWithoutIcon) {
     EXPECT_FALSE(button.widget()->grab().isNull());
 }
 
+struct IconCase {
+    WindowId window;
+    std::string_view button;
+    int side;
+};
+
+// The exit button shows a 32 x 32 icon; the sign buttons fill their face but for a margin.
+TEST(PictureButton, ShowsItsIconAtTheSizeOfItsTable) {
+    const IconCase cases[] = {{WindowId::frmuno, "cmdesci", 32},
+                              {WindowId::frm999inizio, "cmdadd", 57},
+                              {WindowId::frm9999inizio, "cmddiv", 57}};
+    for (const IconCase& c : cases) {
+        const ControlSpec& design = *findControl(layoutOf(c.window), c.button);
+        QWidget window;
+        const Control control(design, &window);
+        auto* button = qobject_cast<QPushButton*>(control.widget());
+        ASSERT_NE(button, nullptr) << c.button;
+        EXPECT_EQ(button->iconSize(), QSize(c.side, c.side)) << c.button;
+        EXPECT_EQ(button->icon().actualSize(button->iconSize()), QSize(c.side, c.side)) << c.button;
+    }
+}
+
 struct WrapCase {
     const char* name;
     const char* caption;
