@@ -50,13 +50,13 @@ void fillBackground(QWidget* widget, std::optional<Rgb> back) {
 }
 
 // A button with a colour of its own is drawn flat in that colour, with a raised border that
-// sinks while it is pressed.
+// sinks while it is pressed. A styled widget takes its class's palette, not its window's, and a
+// desktop theme may colour that class, so the text colour is always given.
 QString colouredButtonStyle(Rgb back, std::optional<Rgb> fore) {
-    return QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2; padding: 0px; %3}"
+    return QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2; padding: 0px; color: %3; }"
                           "QPushButton:pressed { border-style: inset; }"
                           "QPushButton:focus { border-color: %4; }")
-        .arg(toQColor(back).name(), toQColor(back).darker(115).name(),
-             fore ? QStringLiteral("color: %1; ").arg(toQColor(*fore).name()) : QString(),
+        .arg(toQColor(back).name(), toQColor(back).darker(115).name(), toQColor(fore.value_or(kBlack)).name(),
              toQColor(back).darker(160).name());
 }
 

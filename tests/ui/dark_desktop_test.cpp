@@ -27,7 +27,8 @@ public:
     }
 
 private:
-    static constexpr const char* kThemedClasses[] = {"QLabel", "QLineEdit", "QAbstractButton", "QPushButton"};
+    static constexpr const char* kThemedClasses[] = {"QWidget", "QLabel", "QLineEdit", "QAbstractButton",
+                                                       "QPushButton"};
     QPalette saved_;
 };
 
@@ -80,6 +81,12 @@ TEST_P(UnderADarkTheme, EveryWindowKeepsTheColoursOfItsTable) {
                 if (!design.back) {
                     EXPECT_EQ(widget->palette().color(QPalette::ButtonText), fore);
                     EXPECT_GT(qGray(shot(widget).pixel(widget->width() / 2, 3)), 200);
+                } else {
+                    EXPECT_EQ(shot(widget).pixelColor(4, 4), colour(*design.back));
+                }
+                // A caption in the default colour is written in black, on any face.
+                if (!design.caption.empty() && !design.fore) {
+                    EXPECT_LT(darkestGrey(shot(widget)), 40);
                 }
                 break;
             case Kind::Picture: break;
