@@ -147,6 +147,7 @@ web: web-deps
 	@rm -rf build/web.new && mkdir -p build/web.new/assets build/web.new/fonts
 	@cp build/wasm/src/web/vertola_core.mjs build/wasm/src/web/vertola_core.wasm build/web.new/
 	@if [ -d src/web/page ]; then cp -r src/web/page/. build/web.new/; fi
+	@node src/web/bundle.mjs build/web.new main.js
 	@cp assets/*.svg build/web.new/assets/
 	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
 	@rm -rf build/web && mv build/web.new build/web

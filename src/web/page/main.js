@@ -17,22 +17,32 @@ function byId(id) {
   return element;
 }
 
-// Every face the windows use, and the drawings of the first window, are in before it is drawn:
-// a window that appears does not change its look a moment later.
+// The faces and drawings of the first window are in before it is drawn, so that it does not
+// change its look a moment later; the other windows' faces follow in the background, long before
+// a pupil can open one of them.
 /** @param {WindowLayout[]} layouts */
 async function loadLooks(layouts) {
-  const fonts = new Set([CAPTION_FONT]);
-  for (const layout of layouts) {
-    for (const control of layout.controls) if (control.kind !== 'Line') fonts.add(fontShorthand(control.font));
-  }
+  /** @param {WindowLayout[]} windows */
+  const facesOf = (windows) => {
+    const fonts = new Set([CAPTION_FONT]);
+    for (const layout of windows) {
+      // A drawing shows no text: its face is no reason to wait.
+      for (const control of layout.controls) if (control.kind !== 'Line' && !control.picture) fonts.add(fontShorthand(control.font));
+    }
+    return fonts;
+  };
   const first = layouts.find((layout) => layout.mainWindow);
   const drawings = new Set([assetUrl('icon')]);
   for (const control of first?.controls ?? []) if (control.picture) drawings.add(assetUrl(control.picture));
   // What cannot be had leaves its fallback or an empty box: the program runs all the same.
+  /** @param {Set<string>} fonts */
+  const load = (fonts) => [...fonts].map((font) => document.fonts.load(font).catch(() => []));
+  const needed = facesOf(first ? [first] : layouts);
   await Promise.all([
-    ...[...fonts].map((font) => document.fonts.load(font).catch(() => [])),
+    ...load(needed),
     ...[...drawings].map((url) => Object.assign(new Image(), { src: url }).decode().catch(() => undefined)),
   ]);
+  return () => load(new Set([...facesOf(layouts)].filter((font) => !needed.has(font))));
 }
 
 async function main() {
@@ -41,7 +51,7 @@ async function main() {
   const restart = byId('restart');
   const bridge = await loadBridge();
   const layouts = bridge.layouts();
-  await loadLooks(layouts);
+  const loadOtherLooks = await loadLooks(layouts);
   const beeper = new Beeper();
   const timers = new Timers((window) => run(() => bridge.tick(window)));
   const view = new ProgramView(desk, layouts, {
@@ -95,6 +105,7 @@ async function main() {
   });
   window.addEventListener('resize', () => bridge.setScreen(screenSize(), FRAME_TWIPS));
   run(() => bridge.start(screenSize(), FRAME_TWIPS));
+  requestAnimationFrame(() => setTimeout(loadOtherLooks));
 }
 
 main().catch((error) => {
