@@ -118,6 +118,30 @@ TEST(WebBridge, AMegabyteTypedIntoACellComesBackEscaped) {
     EXPECT_NE(state.find("{\"name\":\"txturis\",\"text\":" + escaped + ","), std::string::npos);
 }
 
+TEST(WebBridge, ATextWithItsLengthKeepsEveryNulInIt) {
+    using namespace std::string_literals;
+    const struct {
+        std::string typed;
+        std::string shown;
+    } cases[] = {
+        {"12\0" "34"s, "\"12\\u000034\""},
+        {"\0"s, "\"\\u0000\""},
+        {"7\0\0"s, "\"7\\u0000\\u0000\""},
+        {""s, "\"\""},
+    };
+    for (const auto& c : cases) {
+        toAddition();
+        const std::string state = windowJson(
+            vt_edit_bytes("frm999addizioni", "txturis", c.typed.data(), static_cast<int>(c.typed.size())),
+            "frm999addizioni");
+        EXPECT_NE(state.find("{\"name\":\"txturis\",\"text\":" + c.shown + ","), std::string::npos) << c.shown;
+    }
+    // No text at all blanks the cell, as an empty one does.
+    vt_edit("frm999addizioni", "txturis", "5");
+    const std::string blanked = windowJson(vt_edit_bytes("frm999addizioni", "txturis", nullptr, 0), "frm999addizioni");
+    EXPECT_NE(blanked.find("{\"name\":\"txturis\",\"text\":\"\","), std::string::npos);
+}
+
 TEST(WebBridge, EndingRemovesEveryWindowAndStartBeginsAfresh) {
     start();
     const std::string ended = vt_click("frmuno", "cmdesci");

@@ -54,3 +54,18 @@ test('any text typed into a cell comes back unchanged, and a wrong check beeps',
   assert.equal(checked.timers.frm999addizioni.running, true);
   assert.notEqual(textOf(windowOf(checked, 'frm999addizioni'), 'lblmessaggio'), '');
 });
+
+test('a text handed over with its length keeps the NULs in it', () => {
+  start(19200, 12000, 30, 465);
+  click('frmuno', 'cmd999');
+  click('frm999inizio', 'cmdadd');
+  const editBytes = core.cwrap('vt_edit_bytes', 'string', ['string', 'string', 'number', 'number']);
+  for (const typed of ['12\u000034', '\u0000', 'è\u0000✓\u0000', '']) {
+    const length = core.lengthBytesUTF8(typed);
+    const at = core._malloc(length + 1);
+    core.stringToUTF8(typed, at, length + 1);
+    const state = JSON.parse(editBytes('frm999addizioni', 'txturis', at, length));
+    core._free(at);
+    assert.equal(textOf(windowOf(state, 'frm999addizioni'), 'txturis'), typed);
+  }
+});

@@ -1,6 +1,8 @@
 // The C functions that the page calls through cwrap. Each returns JSON that stays valid until
 // the next call.
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "web/bridge/bridge.h"
 #include "web/bridge/exports.h"
@@ -54,6 +56,13 @@ VT_EXPORT const char* vt_click(const char* window, const char* control) {
 
 VT_EXPORT const char* vt_edit(const char* window, const char* control, const char* text) {
     return answer(bridge().edit(view(window), view(control), view(text)));
+}
+
+// The page's way in for typed or pasted text: a NUL the pupil pasted belongs to the text too.
+VT_EXPORT const char* vt_edit_bytes(const char* window, const char* control, const char* text, int length) {
+    const std::string_view whole = text && length > 0 ? std::string_view(text, static_cast<std::size_t>(length))
+                                                      : std::string_view();
+    return answer(bridge().edit(view(window), view(control), whole));
 }
 
 VT_EXPORT const char* vt_escape(const char* window) { return answer(bridge().escape(view(window))); }

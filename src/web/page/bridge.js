@@ -33,15 +33,16 @@ export async function loadBridge() {
     return (...values) => JSON.parse(call(...values));
   };
   const start = json('vt_start', ['number', 'number', 'number', 'number']);
-  // A typed or pasted text goes through the heap: cwrap would copy it onto the small wasm stack.
-  const editAt = core.cwrap('vt_edit', 'string', ['string', 'string', 'number']);
+  // A typed or pasted text goes through the heap, as cwrap would copy it onto the small wasm
+  // stack, and with its length, as a NUL pasted into a cell would end a C string.
+  const editAt = core.cwrap('vt_edit_bytes', 'string', ['string', 'string', 'number', 'number']);
   /** @type {(window: string, control: string, text: string) => ProgramState} */
   const edit = (window, control, text) => {
-    const size = core.lengthBytesUTF8(text) + 1;
-    const at = core._malloc(size);
+    const length = core.lengthBytesUTF8(text);
+    const at = core._malloc(length + 1);
     try {
-      core.stringToUTF8(text, at, size);
-      return JSON.parse(editAt(window, control, at));
+      core.stringToUTF8(text, at, length + 1);
+      return JSON.parse(editAt(window, control, at, length));
     } finally {
       core._free(at);
     }
