@@ -19,10 +19,22 @@
 
 /** @returns {Promise<Bridge>} */
 export async function loadBridge() {
+  // The core compiles as it arrives, while its glue is still loading, instead of after it.
+  const compiled = WebAssembly.compileStreaming(fetch(new URL('vertola_core.wasm', import.meta.url),
+    { credentials: 'same-origin' }));
   // Named through a variable, so that the type check does not look for the generated module.
   const glue = './vertola_core.mjs';
   const { default: createVertola } = await import(glue);
-  const core = await createVertola();
+  /**
+   * @param {WebAssembly.Imports} imports
+   * @param {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} ready
+   */
+  const instantiateWasm = (imports, ready) => {
+    compiled.then(async (module) => ready(await WebAssembly.instantiate(module, imports), module)).catch(() => {});
+    return {};
+  };
+  // A core that cannot be compiled fails the start, rather than leaving the page waiting.
+  const core = await Promise.race([createVertola({ instantiateWasm }), compiled.then(() => new Promise(() => {}))]);
   /**
    * @param {string} name
    * @param {string[]} args
