@@ -23,6 +23,8 @@ int main(int, char* argv[]) {
 
     ui::BareArguments arguments(argv[0]);
     QApplication app(arguments.argc(), arguments.argv());
+    // First, so that the window manager is asked about its frame while the program gets ready.
+    ui::QtServices services;
     ui::installFixedLook();
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,7 +33,6 @@ int main(int, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vertola.operazioni"));
     ui::installFontSubstitutions();
 
-    ui::QtServices services;
     Program program(services.services());
     ui::ProgramView view(program, &services.screen);
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });

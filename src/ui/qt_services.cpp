@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <chrono>
+#include <optional>
+
+#include "ui/x11_desktop.h"
 
 namespace vertola::ui {
 
@@ -33,6 +36,10 @@ void QtTimers::stop(WindowId window) { timers_[indexOf(window)]->stop(); }
 
 void QtBeeper::beep() { QApplication::beep(); }
 
+QtScreen::QtScreen() : frameRequest_(std::make_unique<FrameRequest>()) {}
+
+QtScreen::~QtScreen() = default;
+
 SizeTwips QtScreen::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {};
@@ -40,6 +47,18 @@ SizeTwips QtScreen::screenSize() {
     return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
 }
 
-SizeTwips QtScreen::frameExtra() { return {frame_.width() * kTwipsPerPixel, frame_.height() * kTwipsPerPixel}; }
+// A window manager on the same machine answers within a few milliseconds, mostly while the program
+// gets ready; a slow one delays the first window by no more than this, and then only that window
+// is placed without its frame.
+constexpr std::chrono::milliseconds kFramePatience{20};
+
+SizeTwips QtScreen::frameExtra() {
+    if (!frameKnown_) {
+        frameKnown_ = true;
+        if (const std::optional<QSize> answer = frameRequest_->answer(kFramePatience)) frame_ = *answer;
+        frameRequest_.reset();
+    }
+    return {frame_.width() * kTwipsPerPixel, frame_.height() * kTwipsPerPixel};
+}
 
 }  // namespace vertola::ui

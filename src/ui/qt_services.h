@@ -12,6 +12,8 @@
 
 namespace vertola::ui {
 
+class FrameRequest;
+
 class QtClock final : public Clock {
 public:
     std::uint64_t timeOfDayNanos() override;
@@ -40,15 +42,24 @@ public:
     void beep() override;
 };
 
-// The primary screen in twips; the frame is what the desktop was last seen adding to a window.
+// The primary screen in twips. The frame is what the window manager said it would add, asked
+// before the first window is placed, then what it was last seen adding to a shown window.
 class QtScreen final : public Screen {
 public:
+    QtScreen();
+    ~QtScreen() override;
+
     SizeTwips screenSize() override;
     SizeTwips frameExtra() override;
-    void noteFrame(QSize extraPixels) { frame_ = extraPixels; }
+    void noteFrame(QSize extraPixels) {
+        frame_ = extraPixels;
+        frameKnown_ = true;
+    }
 
 private:
+    std::unique_ptr<FrameRequest> frameRequest_;
     QSize frame_{0, 0};
+    bool frameKnown_ = false;
 };
 
 // Everything the program needs from the desktop, in one place for main() and the tools.

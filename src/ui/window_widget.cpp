@@ -8,6 +8,7 @@
 #include "ui/assets.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
+#include "ui/x11_desktop.h"
 
 namespace vertola::ui {
 
@@ -28,10 +29,16 @@ WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents
     }
 }
 
+// On X11 Qt would make a dialog the transient of the whole program, which the window manager keeps
+// above the main menu even when that is opened later; there the dialog style is set apart.
+Qt::WindowFlags windowFrameFlags(bool mainWindow) {
+    const Qt::WindowFlags type = mainWindow || onX11() ? Qt::Window : Qt::Dialog;
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
 void WindowWidget::setUpFrame() {
-    const Qt::WindowFlags type = layout_.mainWindow ? Qt::Window : Qt::Dialog;
-    setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(windowFrameFlags(layout_.mainWindow));
     setFixedSize(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
     setWindowTitle(toQString(layout_.caption));
     setWindowIcon(assetIcon("icon", 32));
@@ -100,7 +107,9 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
     reportFrame();
 }
 
+// Sent before the window is mapped, so the window manager reads the dialog style when it manages it.
 void WindowWidget::showEvent(QShowEvent* event) {
+    if (!layout_.mainWindow && !event->spontaneous()) markAsDialog(*this);
     QWidget::showEvent(event);
     reportFrame();
 }

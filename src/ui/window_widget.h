@@ -11,6 +11,9 @@
 
 namespace vertola::ui {
 
+// The frame of a main window or of a dialog-style window: fixed size, a caption and a close box.
+Qt::WindowFlags windowFrameFlags(bool mainWindow);
+
 // One of the fifteen windows, built from its layout table: a fixed-size top-level widget with
 // the table's controls. It forwards what the user does and shows what apply() is given.
 class WindowWidget final : public QWidget {
