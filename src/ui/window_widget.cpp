@@ -29,8 +29,8 @@ WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents
     }
 }
 
-// On X11 Qt would make a dialog the transient of the whole program, which the window manager keeps
-// above the main menu even when that is opened later; there the dialog style is set apart.
+// On X11 a dialog is kept above the program's other windows by the window manager, even above the
+// main menu opened after it, so there the dialog-style windows are plain windows kept off the task bar.
 Qt::WindowFlags windowFrameFlags(bool mainWindow) {
     const Qt::WindowFlags type = mainWindow || onX11() ? Qt::Window : Qt::Dialog;
     return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -107,9 +107,9 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
     reportFrame();
 }
 
-// Sent before the window is mapped, so the window manager reads the dialog style when it manages it.
+// Sent before the window is mapped, so the window manager reads the state when it manages it.
 void WindowWidget::showEvent(QShowEvent* event) {
-    if (!layout_.mainWindow && !event->spontaneous()) markAsDialog(*this);
+    if (!layout_.mainWindow && !event->spontaneous()) keepOffTaskBar(*this);
     QWidget::showEvent(event);
     reportFrame();
 }

@@ -30,8 +30,6 @@ enum Atom : std::size_t {
     NetSupported,
     NetRequestFrameExtents,
     NetFrameExtents,
-    NetWmWindowType,
-    NetWmWindowTypeDialog,
     NetWmState,
     NetWmStateSkipTaskbar,
     NetWmStateSkipPager,
@@ -39,8 +37,7 @@ enum Atom : std::size_t {
 };
 
 constexpr std::array<const char*, AtomCount> kAtomNames = {
-    "_NET_SUPPORTED",        "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",         "_NET_WM_WINDOW_TYPE",
-    "_NET_WM_WINDOW_TYPE_DIALOG", "_NET_WM_STATE",         "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_SUPPORTED",        "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",         "_NET_WM_STATE",         "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
 };
 
 struct FreeReply {
@@ -129,13 +126,11 @@ std::optional<QSize> FrameRequest::answer(std::chrono::microseconds patience) {
     return QSize(logical(extents[0] + extents[1]), logical(extents[2] + extents[3]));
 }
 
-void markAsDialog(QWidget& window) {
+void keepOffTaskBar(QWidget& window) {
     xcb_connection_t* c = connection();
     if (!c) return;
     const auto& atom = atoms(c);
     const auto id = static_cast<xcb_window_t>(window.winId());
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom[NetWmWindowType], XCB_ATOM_ATOM, 32, 1,
-                        &atom[NetWmWindowTypeDialog]);
     // The window manager drops the state of a window taken off screen, so it is set at every
     // showing; Qt adds its own states to these.
     const std::array<xcb_atom_t, 2> states = {atom[NetWmStateSkipTaskbar], atom[NetWmStateSkipPager]};
@@ -148,7 +143,7 @@ void markAsDialog(QWidget& window) {
 FrameRequest::FrameRequest() = default;
 FrameRequest::~FrameRequest() = default;
 std::optional<QSize> FrameRequest::answer(std::chrono::microseconds) { return std::nullopt; }
-void markAsDialog(QWidget&) {}
+void keepOffTaskBar(QWidget&) {}
 
 #endif
 

@@ -33,9 +33,9 @@ private:
     std::unique_ptr<QWidget> probe_;
 };
 
-// Marks a window about to be shown as a dialog that has no task-bar entry, without making it the
-// transient of anything: a transient would be kept above every other window of the program,
-// even above one opened after it.
-void markAsDialog(QWidget& window);
+// Keeps a window about to be shown out of the task bar and the pager. On X11 the dialog-style
+// windows are plain windows so marked: a dialog (a transient, or of the dialog type) is kept above
+// every other window of the program by the window manager, even above one opened after it.
+void keepOffTaskBar(QWidget& window);
 
 }  // namespace vertola::ui

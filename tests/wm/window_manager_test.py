@@ -1,0 +1,322 @@
+#!/usr/bin/python3
+"""The real program under a real window manager on a private X server (1280 x 1024), driven by
+X events: where its windows open (the outer frame centred, from the very first one), that an
+opened window is in front and active with the focus on its first control, and that the window
+manager's own close runs no button logic.
+
+    window_manager_test.py openbox|xfwm4|metacity /path/to/vertola
+
+Needs Debian's interpreter with python3-xlib, Xvfb, xdotool, wmctrl and the window manager.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, error as xerror
+
+SCREEN_W, SCREEN_H = 1280, 1024
+PATIENCE = 15.0  # seconds for anything to happen; polls stop as soon as it has
+
+MAIN = "Operazioni in vertola"
+MENU999 = "Metto in vertola e calcolo entro il 999"
+MENU9999 = "Metto in vertola e calcolo entro il 9.999"
+CHOOSER = "Moltiplicazioni"
+
+# Control centres in client pixels (twips / 15), from the windows' layout tables.
+CMD9999 = (224 + 48, 272 + 40)
+MENU9999_MOLT = (232 + 36, 248 + 36)
+MENU9999_FINE = (192 + 32, 352 + 12)
+MENU9999_PICTURE = (30, 30)
+
+WINDOW_MANAGERS = {
+    "openbox": ["openbox", "--sm-disable"],
+    # Xfwm4 reads its settings over D-Bus and gives up without a session bus.
+    "xfwm4": ["dbus-run-session", "--", "xfwm4", "--compositor=off", "--sm-client-disable"],
+    "metacity": ["metacity", "--sm-disable", "--no-composite"],
+}
+
+
+class Failure(Exception):
+    pass
+
+
+def poll(what, probe, patience=PATIENCE):
+    """The first true value of probe(), polled every few milliseconds."""
+    deadline = time.monotonic() + patience
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.005)
+
+
+class Desktop:
+    def __init__(self, wm, tmp):
+        self.procs = []
+        self.env = {k: v for k, v in os.environ.items()
+                    if not k.startswith(("DBUS_SESSION", "AT_SPI", "WAYLAND", "QT_", "XDG_"))}
+        for var, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
+                         ("XDG_CACHE_HOME", "home/.cache"), ("XDG_RUNTIME_DIR", "run")):
+            os.makedirs(os.path.join(tmp, sub), mode=0o700, exist_ok=True)
+            self.env[var] = os.path.join(tmp, sub)
+        self.env["NO_AT_BRIDGE"] = "1"
+        r, w = os.pipe()
+        self.spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % (SCREEN_W, SCREEN_H),
+                    "-nolisten", "tcp", "-noreset"], pass_fds=(w,))
+        os.close(w)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(r, 16)
+            if not chunk:
+                raise Failure("Xvfb did not start")
+            number += chunk
+        os.close(r)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self.d = xdisplay.Display(self.env["DISPLAY"])
+        self.root = self.d.screen().root
+        self.spawn(WINDOW_MANAGERS[wm])
+        poll("the window manager", lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK") is not None)
+        self.warm_up()
+
+    def spawn(self, argv, **kw):
+        proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True, **kw)
+        self.procs.append(proc)
+        return proc
+
+    def close(self):
+        for proc in reversed(self.procs):
+            try:
+                os.killpg(proc.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for proc in self.procs:
+            try:
+                proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(proc.pid, signal.SIGKILL)
+
+    def warm_up(self):
+        """Another program's window in a corner, as on any desktop: the window manager has framed
+        a window before, as it has in a running session."""
+        other = self.root.create_window(0, 0, 60, 40, 0, self.d.screen().root_depth)
+        other.change_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"), 8, b"other")
+        # A window mapped while the window manager still gets ready may be missed: map it again.
+        for attempt in range(10):
+            other.map()
+            self.d.sync()
+            try:
+                return poll("a frame around another window", lambda: self.prop(other, "_NET_FRAME_EXTENTS"), 1.0)
+            except Failure:
+                other.unmap()
+                self.d.sync()
+        raise Failure("the window manager frames no window")
+
+    def atom(self, name):
+        return self.d.intern_atom(name)
+
+    def prop(self, window, name):
+        try:
+            p = window.get_full_property(self.atom(name), X.AnyPropertyType)
+        except xerror.XError:
+            return None
+        return p.value if p else None
+
+    def window(self, wid):
+        return self.d.create_resource_object("window", wid)
+
+    def title(self, wid):
+        name = self.prop(self.window(wid), "_NET_WM_NAME")
+        return name.decode() if isinstance(name, bytes) else None
+
+    def clients(self):
+        """Managed windows from bottom to top: the stacking of the root's children (frames)."""
+        listed = self.prop(self.root, "_NET_CLIENT_LIST")
+        listed = set(listed) if listed is not None else set()
+        order = []
+        try:
+            tops = self.root.query_tree().children
+        except xerror.XError:
+            return []
+        for top in tops:
+            todo = [top]
+            while todo:
+                w = todo.pop()
+                if w.id in listed:
+                    order.append(w.id)
+                    break
+                try:
+                    todo.extend(w.query_tree().children)
+                except xerror.XError:
+                    pass
+        return order
+
+    def titled(self):
+        return [(wid, self.title(wid)) for wid in self.clients()]
+
+    def find(self, title):
+        ids = [wid for wid, t in self.titled() if t == title]
+        return ids[0] if len(ids) == 1 else None
+
+    def active(self):
+        value = self.prop(self.root, "_NET_ACTIVE_WINDOW")
+        return value[0] if value is not None and len(value) else None
+
+    def outer(self, wid):
+        """The frame's rectangle: the client's place on the root widened by its frame extents."""
+        w = self.window(wid)
+        try:
+            g = w.get_geometry()
+            at = w.translate_coords(self.root, 0, 0)
+        except xerror.XError:
+            return None
+        ext = self.prop(w, "_NET_FRAME_EXTENTS")
+        if ext is None or len(ext) != 4:
+            return None
+        left, right, top, bottom = ext
+        return (-at.x - left, -at.y - top, g.width + left + right, g.height + top + bottom)
+
+    def client_origin(self, wid):
+        at = self.window(wid).translate_coords(self.root, 0, 0)
+        return -at.x, -at.y
+
+    def click(self, wid, point):
+        x, y = self.client_origin(wid)
+        self.xdotool("mousemove", str(x + point[0]), str(y + point[1]), "click", "1")
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def screenshot(self, path):
+        if shutil.which("import"):
+            subprocess.run(["import", "-window", "root", path], env=self.env, check=False)
+
+
+class Run:
+    def __init__(self, desk, program):
+        self.desk = desk
+        self.checks = 0
+        env = dict(desk.env, QT_QPA_PLATFORM="xcb")
+        # The program's own leaks are the sanitizer tests' business; here only its windows count.
+        env["ASAN_OPTIONS"] = "detect_leaks=0"
+        self.proc = subprocess.Popen([program], env=env, start_new_session=True)
+        desk.procs.append(self.proc)
+
+    def check(self, ok, message):
+        self.checks += 1
+        if not ok:
+            raise Failure(message + "\n  windows (bottom to top): %s, active %s" % (self.desk.titled(), self.desk.active()))
+
+    def opened(self, title):
+        """Waits for `title` on screen in front, active, framed; checks its frame is centred."""
+        desk = self.desk
+        what = "%r to open in front and active" % title
+
+        def ready():
+            wid = desk.find(title)
+            if wid is None or desk.outer(wid) is None:
+                return None
+            return wid if desk.active() == wid and desk.clients()[-1] == wid else None
+
+        try:
+            wid = poll(what, ready)
+        except Failure as failure:
+            self.check(False, str(failure))
+        x, y, w, h = desk.outer(wid)
+        # The outer size, frame included, is centred; the half may fall between two pixels.
+        self.check(abs(2 * x - (SCREEN_W - w)) <= 1 and abs(2 * y - (SCREEN_H - h)) <= 1,
+                   "%r: frame at %d,%d size %dx%d is not centred (centred: %.1f,%.1f)"
+                   % (title, x, y, w, h, (SCREEN_W - w) / 2, (SCREEN_H - h) / 2))
+        return wid
+
+    def gone(self, title):
+        poll("%r to go" % title, lambda: self.desk.find(title) is None and title not in
+             [t for _, t in self.desk.titled()])
+
+    def key(self, name):
+        self.desk.xdotool("key", name)
+
+
+def scenario(desk, program):
+    run = Run(desk, program)
+    # Start-up: the main menu, centred with its frame, active, its first button focused: Space
+    # presses "Entro il 999".
+    main = run.opened(MAIN)
+    run.key("space")
+    menu = run.opened(MENU999)
+    run.gone(MAIN)
+    # The level menu's focus is on "&Fine", which brings the main menu back, loaded afresh.
+    run.key("space")
+    main = run.opened(MAIN)
+    run.gone(MENU999)
+    run.desk.click(main, CMD9999)
+    menu = run.opened(MENU9999)
+    run.desk.click(menu, MENU9999_MOLT)
+    chooser = run.opened(CHOOSER)
+    # The level menu, clicked, comes in front; opening the chooser again brings it back in front.
+    run.desk.click(menu, MENU9999_PICTURE)
+    poll("the level menu in front", lambda: desk.active() == menu and desk.clients()[-1] == menu)
+    run.desk.click(menu, MENU9999_MOLT)
+    run.check(run.opened(CHOOSER) == chooser, "the chooser was not the same window")
+    # The close box closes the chooser and runs none of its buttons: the level menu stays as it was.
+    before = desk.outer(menu)
+    subprocess.run(["wmctrl", "-i", "-c", hex(chooser)], env=desk.env, check=True)
+    run.gone(CHOOSER)
+    run.check(desk.find(MENU9999) == menu and desk.outer(menu) == before,
+              "closing the chooser changed the level menu")
+    run.check(sorted(t for _, t in desk.titled()) == sorted(["other", MENU9999]),
+              "closing the chooser opened or closed another window")
+    # "&Fine" while the chooser is shown: the main menu opens in front of the chooser.
+    run.desk.click(menu, MENU9999_MOLT)
+    chooser = run.opened(CHOOSER)
+    run.desk.click(menu, MENU9999_FINE)
+    run.opened(MAIN)
+    run.gone(MENU9999)
+    run.check(desk.find(CHOOSER) == chooser, "the chooser did not stay")
+    run.key("space")
+    run.opened(MENU999)
+    # Alt+F4 is the window manager's close: "&Fine" would have opened the main menu.
+    run.key("alt+F4")
+    run.gone(MENU999)
+    run.check(desk.find(MAIN) is None, "the window manager's close ran the \"&Fine\" logic")
+    # Closing the last window on screen ends the program.
+    subprocess.run(["wmctrl", "-i", "-c", hex(chooser)], env=desk.env, check=True)
+    try:
+        code = run.proc.wait(timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        code = None
+    run.check(code == 0, "the program did not end by itself with status 0 (status %s)" % code)
+    return run.checks
+
+
+def main():
+    wm, program = sys.argv[1], sys.argv[2]
+    tmp = tempfile.mkdtemp(prefix="vertola-wm-")
+    desk = None
+    try:
+        desk = Desktop(wm, tmp)
+        checks = scenario(desk, program)
+        print("%s: %d checks passed" % (wm, checks))
+        shutil.rmtree(tmp, ignore_errors=True)
+        return 0
+    except Failure as failure:
+        if desk:
+            shot = os.path.join(tmp, "failure.png")
+            desk.screenshot(shot)
+            print("screenshot: " + shot, file=sys.stderr)
+        print("%s: FAILED: %s" % (wm, failure), file=sys.stderr)
+        return 1
+    finally:
+        if desk:
+            desk.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
