@@ -2,9 +2,9 @@
 
 #include "ui/window_widget.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -37,7 +37,8 @@ enum Atom : std::size_t {
 };
 
 constexpr std::array<const char*, AtomCount> kAtomNames = {
-    "_NET_SUPPORTED",        "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",         "_NET_WM_STATE",         "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
+    "_NET_WM_STATE",  "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
 };
 
 struct FreeReply {
@@ -57,7 +58,8 @@ const std::array<xcb_atom_t, AtomCount>& atoms(xcb_connection_t* c) {
     static const std::array<xcb_atom_t, AtomCount> interned = [c] {
         std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
         for (std::size_t i = 0; i < AtomCount; ++i)
-            cookies[i] = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(kAtomNames[i])), kAtomNames[i]);
+            cookies[i] =
+                xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(kAtomNames[i])), kAtomNames[i]);
         std::array<xcb_atom_t, AtomCount> result{};
         for (std::size_t i = 0; i < AtomCount; ++i) {
             const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
@@ -113,17 +115,20 @@ std::optional<QSize> FrameRequest::answer(std::chrono::microseconds patience) {
     if (!c || !probe_) return std::nullopt;
     const auto& atom = atoms(c);
     const auto window = static_cast<xcb_window_t>(probe_->winId());
+    const qreal ratio = probe_->devicePixelRatioF();
+    const auto logical = [ratio](uint32_t pixels) { return static_cast<int>(std::lround(pixels / ratio)); };
     // Qt's own event reader owns the connection's events, so the answer is read off the window.
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    std::vector<uint32_t> extents;
-    while ((extents = property<uint32_t>(c, window, atom[NetFrameExtents], XCB_ATOM_CARDINAL, 4)).size() != 4) {
+    for (;;) {
+        const std::vector<uint32_t> extents =
+            property<uint32_t>(c, window, atom[NetFrameExtents], XCB_ATOM_CARDINAL, 4);
+        if (extents.size() == 4) {
+            probe_.reset();
+            return QSize(logical(extents[0] + extents[1]), logical(extents[2] + extents[3]));
+        }
         if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
-    const qreal ratio = probe_->devicePixelRatioF();
-    const auto logical = [ratio](uint32_t pixels) { return static_cast<int>(std::lround(pixels / ratio)); };
-    probe_.reset();
-    return QSize(logical(extents[0] + extents[1]), logical(extents[2] + extents[3]));
 }
 
 void keepOffTaskBar(QWidget& window) {
