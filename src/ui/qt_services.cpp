@@ -47,10 +47,11 @@ SizeTwips QtScreen::screenSize() {
     return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
 }
 
-// A window manager on the same machine answers within a few milliseconds, mostly while the program
-// gets ready; a slow one delays the first window by no more than this, and then only that window
-// is placed without its frame.
-constexpr std::chrono::milliseconds kFramePatience{20};
+// A window manager answers within a few milliseconds, partly while the program gets ready. The
+// bound hardly costs start-up time on a busy machine: the window manager handles the question
+// before the first window's map request, so that window could not be on screen any sooner. Only
+// a window manager that never answers leaves the first window placed without its frame.
+constexpr std::chrono::milliseconds kFramePatience{100};
 
 SizeTwips QtScreen::frameExtra() {
     if (!frameKnown_) {
