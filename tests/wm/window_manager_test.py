@@ -237,8 +237,7 @@ class Run:
         return wid
 
     def gone(self, title):
-        poll("%r to go" % title, lambda: self.desk.find(title) is None and title not in
-             [t for _, t in self.desk.titled()])
+        poll("%r to go" % title, lambda: title not in [t for _, t in self.desk.titled()])
 
     def key(self, name):
         self.desk.xdotool("key", name)
