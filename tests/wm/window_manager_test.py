@@ -58,8 +58,10 @@ def poll(what, probe, patience=PATIENCE):
 
 
 class Desktop:
-    def __init__(self, wm, tmp):
+    def __init__(self):
         self.procs = []
+
+    def start(self, wm, tmp):
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("DBUS_SESSION", "AT_SPI", "WAYLAND", "QT_", "XDG_"))}
         for var, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
@@ -298,23 +300,24 @@ def scenario(desk, program):
 def main():
     wm, program = sys.argv[1], sys.argv[2]
     tmp = tempfile.mkdtemp(prefix="vertola-wm-")
-    desk = None
+    desk = Desktop()
+    # Killed by a time limit, it still takes its X server and window manager along.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
-        desk = Desktop(wm, tmp)
+        desk.start(wm, tmp)
         checks = scenario(desk, program)
         print("%s: %d checks passed" % (wm, checks))
         shutil.rmtree(tmp, ignore_errors=True)
         return 0
     except Failure as failure:
-        if desk:
+        if desk.procs:
             shot = os.path.join(tmp, "failure.png")
             desk.screenshot(shot)
             print("screenshot: " + shot, file=sys.stderr)
         print("%s: FAILED: %s" % (wm, failure), file=sys.stderr)
         return 1
     finally:
-        if desk:
-            desk.close()
+        desk.close()
 
 
 if __name__ == "__main__":
