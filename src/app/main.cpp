@@ -23,9 +23,9 @@ int main(int, char* argv[]) {
 
     ui::BareArguments arguments(argv[0]);
     QApplication app(arguments.argc(), arguments.argv());
-    // First, so that the window manager is asked about its frame while the program gets ready.
-    ui::QtServices services;
     ui::installFixedLook();
+    // Early, so that the window manager is asked about its frame while the program gets ready.
+    ui::QtServices services;
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ui::assetIcon("icon", 32));
