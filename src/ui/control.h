@@ -14,7 +14,9 @@ namespace vertola::ui {
 // shows. apply() touches the widget only where the state differs, so that typing is not disturbed.
 class Control {
 public:
-    Control(const ControlSpec& design, QWidget* parent);
+    // With captionOnApply a button gets its caption from the first apply() rather than here: a
+    // window built to be shown measures its captions after it is mapped (see ProgramView).
+    Control(const ControlSpec& design, QWidget* parent, bool captionOnApply = false);
 
     const ControlSpec& design() const { return *design_; }
     QWidget* widget() const { return widget_; }

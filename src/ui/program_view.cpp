@@ -48,14 +48,17 @@ void ProgramView::syncWindow(WindowId id) {
     if (!slot.widget) create(slot, *window);
 
     WindowWidget& widget = *slot.widget;
-    widget.apply(*window);
     const bool shown = program_.state(id) == WindowState::Shown;
+    const bool appearing = shown && widget.isHidden();
+    // A window is mapped before its controls take the core's state, as a bare Qt window is mapped
+    // before it measures any text: wrapping the captions loads the font database. Nothing is
+    // painted in between, so the first picture is the final one.
+    if (appearing) widget.show();
+    widget.apply(*window);
     if (!shown) {
         if (!widget.isHidden()) widget.hide();
         return;
     }
-    const bool appearing = widget.isHidden();
-    if (appearing) widget.show();
     if (program_.raiseRequests(id) != slot.raises) {
         slot.raises = program_.raiseRequests(id);
         // A window that appears is already in front.

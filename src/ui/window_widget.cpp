@@ -18,7 +18,7 @@ WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents
     setUpFrame();
     controls_.reserve(layout.controls.size());
     for (const ControlSpec& design : layout.controls) {
-        controls_.emplace_back(design, this);
+        controls_.emplace_back(design, this, true);
         connectControl(controls_.back());
     }
     setUpTabOrder();

@@ -1,0 +1,294 @@
+#!/usr/bin/python3
+"""Time how long each window of the program takes to open: from a mouse click on the button that
+opens it to the moment the opened window looks final (its pixels first equal what it shows
+--settle seconds after it was mapped, read with XGetImage), on a private Xvfb.
+
+    /usr/bin/python3 bench/open_windows.py --runs 5 -- build/release/src/app/vertola
+
+Every run starts the program afresh, waits for the main menu to look final, then walks the
+menus as a pupil does, clicking with XTEST (the server's own fake input, so the click travels the
+same path as a real one): each level menu from the main menu, each exercise window from its level
+menu, the multiplication chooser and both multiplication windows behind it, and the score window
+from the addition window. It prints, per window, min / median / max over the runs.
+Needs the Debian interpreter with python3-xlib, Xvfb and dbus-daemon.
+"""
+
+import argparse
+import os
+import select
+import shutil
+import signal
+import statistics
+import subprocess
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay
+from Xlib.ext import xtest
+
+MAIN = "Operazioni in vertola"
+MENU = {"999": "Metto in vertola e calcolo entro il 999", "9999": "Metto in vertola e calcolo entro il 9.999"}
+CHOOSER = "Moltiplicazioni"
+
+# The buttons clicked, as the layout tables place them in the window's client area (twips, 15 a
+# pixel): left, top, width, height. A table that moves a button makes the walk fail loudly (the
+# expected window never appears), never measure the wrong thing.
+MAIN_BUTTONS = {"999": (1800, 4080, 1455, 1215), "9999": (3360, 4080, 1455, 1215)}
+MENU_BUTTONS = {
+    "999": {"cmdadd": (480, 840, 1095, 1095), "cmdsott": (5040, 840, 1095, 1095),
+            "cmdmolt": (480, 3240, 1095, 1095), "cmddiv": (5040, 3240, 1095, 1095),
+            "cmdesci": (2880, 5160, 975, 375)},
+    "9999": {"cmdadd": (360, 3720, 1095, 1095), "cmdsott": (1920, 3720, 1095, 1095),
+             "cmdmolt": (3480, 3720, 1095, 1095), "cmddiv": (5040, 3720, 1095, 1095),
+             "cmdesci": (2880, 5280, 975, 375)},
+}
+CHOOSER_BUTTONS = {"cmd1": (720, 960, 1215, 375), "cmd2": (2880, 960, 1215, 375)}
+EXERCISE_BUTTONS = {"cmdpunteggio": (120, 5400, 975, 375), "cmdfine": (5760, 5400, 735, 375)}
+SCORE_BUTTONS = {"cmdcalcola": (1320, 1920, 1815, 1215), "cmdok": (1680, 4440, 975, 375)}
+
+# Qt's caret shows for half of its one-second flash time, then hides for the other half.
+BLINK_PERIOD = 0.6
+# Windows that are only passed through are clicked once they are mapped and drawn.
+PASS_SETTLE = 0.3
+
+
+def start_infra(tmp, screen):
+    env = dict(os.environ)
+    for k in list(env):
+        if k.startswith(("DBUS_SESSION", "AT_SPI", "QT_SCALE", "QT_SCREEN_SCALE", "WAYLAND")):
+            del env[k]
+    for var, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
+                     ("XDG_CACHE_HOME", "home/.cache"), ("XDG_RUNTIME_DIR", "run")):
+        os.makedirs(os.path.join(tmp, sub), mode=0o700, exist_ok=True)
+        env[var] = os.path.join(tmp, sub)
+    r, w = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", screen, "-nolisten", "tcp",
+                             "-noreset"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    os.close(w)
+    buf = b""
+    while not buf.endswith(b"\n"):
+        chunk = os.read(r, 64)
+        if not chunk:
+            raise SystemExit("Xvfb failed to start")
+        buf += chunk
+    os.close(r)
+    env["DISPLAY"] = ":" + buf.decode().strip()
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], env=env,
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    env["QT_QPA_PLATFORM"] = "xcb"
+    return env, [xvfb, bus]
+
+
+def kill_pid(pid, grace=2.0):
+    try:
+        os.kill(pid, signal.SIGTERM)
+    except ProcessLookupError:
+        return
+    deadline = time.monotonic() + grace
+    while time.monotonic() < deadline:
+        try:
+            if os.waitpid(pid, os.WNOHANG)[0] == pid:
+                return
+        except ChildProcessError:
+            return
+        time.sleep(0.01)
+    try:
+        os.kill(pid, signal.SIGKILL)
+        os.waitpid(pid, 0)
+    except (ProcessLookupError, ChildProcessError):
+        pass
+
+
+class Walk:
+    """One program, driven through its windows."""
+
+    def __init__(self, argv, env, settle, timeout):
+        self.d = xdisplay.Display(env["DISPLAY"])
+        self.root = self.d.screen().root
+        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.d.sync()
+        self.settle = settle
+        self.timeout = timeout
+        self.shown = {}  # window id -> title, of the program's mapped top-level windows
+        self.t_start = time.perf_counter()
+        self.proc = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def close(self):
+        kill_pid(self.proc.pid)
+        self.d.close()
+
+    def title_of(self, win):
+        try:
+            p = win.get_full_property(self.d.get_atom("_NET_WM_NAME"), self.d.get_atom("UTF8_STRING"))
+            if p is not None and p.value:
+                v = p.value
+                return v.decode("utf-8", "replace") if isinstance(v, bytes) else str(v)
+        except Exception:
+            pass
+        return None
+
+    def wait_mapped(self, title):
+        """Waits for a window with this title to be mapped; returns (window, time of the map)."""
+        t0 = time.perf_counter()
+        while True:
+            if time.perf_counter() - t0 > self.timeout:
+                raise TimeoutError(f"no window titled {title!r} appeared within {self.timeout}s")
+            if self.proc.poll() is not None:
+                raise RuntimeError(f"the program exited with {self.proc.returncode}")
+            if not self.d.pending_events():
+                select.select([self.d.fileno()], [], [], 0.005)
+            while self.d.pending_events():
+                ev = self.d.next_event()
+                t_ev = time.perf_counter()
+                if ev.type == X.MapNotify and ev.event == self.root and not ev.override:
+                    t = self.title_of(ev.window)
+                    self.shown[ev.window.id] = t
+                    if t == title:
+                        return ev.window, t_ev
+                elif ev.type == X.UnmapNotify and ev.event == self.root:
+                    self.shown.pop(ev.window.id, None)
+
+    def final_time(self, win, t_map, settle=None):
+        """The first moment the window shows what it shows at the end of the settling time: a
+        text cell with the focus blinks its caret, so the end is the last blink period, and any
+        of the looks seen in it counts as final."""
+        settle = self.settle if settle is None else settle
+        g = win.get_geometry()
+        shots = []
+        while time.perf_counter() - t_map < settle:
+            try:
+                img = win.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF).data
+            except Exception:
+                img = None
+            shots.append((time.perf_counter(), hash(img)))
+            time.sleep(0.001)  # leave the X server to the program between reads
+        end = shots[-1][0]
+        finals = {h for t, h in shots if end - t <= BLINK_PERIOD}
+        return next(t for t, h in shots if h in finals)
+
+    def drain(self):
+        while self.d.pending_events():
+            ev = self.d.next_event()
+            if ev.type == X.UnmapNotify and ev.event == self.root:
+                self.shown.pop(ev.window.id, None)
+
+    def window_titled(self, title):
+        self.drain()
+        for wid, t in self.shown.items():
+            if t == title:
+                return self.d.create_resource_object("window", wid)
+        raise RuntimeError(f"no shown window titled {title!r}")
+
+    def click(self, title, rect):
+        """Clicks the middle of a control of the shown window with this title; returns the time
+        the click was sent."""
+        win = self.window_titled(title)
+        origin = win.translate_coords(self.root, 0, 0)
+        left, top, width, height = (round(v / 15) for v in rect)
+        x, y = -origin.x + left + width // 2, -origin.y + top + height // 2
+        xtest.fake_input(self.d, X.MotionNotify, x=x, y=y)
+        self.d.sync()
+        time.sleep(0.05)  # the pointer has arrived and any hover look is drawn before the click
+        self.drain()
+        t_click = time.perf_counter()
+        xtest.fake_input(self.d, X.ButtonPress, 1)
+        xtest.fake_input(self.d, X.ButtonRelease, 1)
+        # The pointer leaves at once, so that neither a hover look nor a tooltip of the window
+        # that opens under it counts as its drawing.
+        xtest.fake_input(self.d, X.MotionNotify, x=self.root.get_geometry().width - 1,
+                         y=self.root.get_geometry().height - 1)
+        self.d.sync()
+        return t_click
+
+    def open(self, title, rect, opened, measured=True):
+        """Clicks and waits for the window titled `opened` to look final: returns ms from the click."""
+        t_click = self.click(title, rect)
+        win, t_map = self.wait_mapped(opened)
+        return (self.final_time(win, t_map, None if measured else PASS_SETTLE) - t_click) * 1000.0
+
+
+def walk_level(w, level, figures):
+    menu = MENU[level]
+    figures.setdefault(f"level menu {level} (from the main menu)", []).append(
+        w.open(MAIN, MAIN_BUTTONS[level], menu))
+    buttons = MENU_BUTTONS[level]
+    exercises = [("cmdadd", "Addizioni in vertola", "addition"), ("cmdsott", "Sottrazioni in vertola", "subtraction")]
+    for button, title, name in exercises:
+        figures.setdefault(f"{name} {level}", []).append(w.open(menu, buttons[button], title))
+        if button == "cmdadd":
+            figures.setdefault(f"score {level} (from the addition window)", []).append(
+                w.open(title, EXERCISE_BUTTONS["cmdpunteggio"], "Punteggio"))
+            w.click("Punteggio", SCORE_BUTTONS["cmdcalcola"])
+            time.sleep(0.2)
+            w.open("Punteggio", SCORE_BUTTONS["cmdok"], menu, measured=False)  # OK leads back to the level menu
+        else:
+            w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+    if level == "999":
+        title = "Moltiplicazioni in vertola"
+        figures.setdefault("multiplication 999", []).append(w.open(menu, buttons["cmdmolt"], title))
+        w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+    else:
+        for choice, title, name in (
+                ("cmd1", "Moltiplicazioni in vertola con 1 cifra al moltiplicatore", "multiplication 9999, 1 digit"),
+                ("cmd2", "Moltiplicazioni in vertola con 2 cifre al moltiplicatore", "multiplication 9999, 2 digits")):
+            figures.setdefault("multiplication chooser 9999", []).append(w.open(menu, buttons["cmdmolt"], CHOOSER))
+            figures.setdefault(f"{name} (from the chooser)", []).append(w.open(CHOOSER, CHOOSER_BUTTONS[choice], title))
+            w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+    figures.setdefault(f"division {level}", []).append(w.open(menu, buttons["cmddiv"], "Divisioni in vertola"))
+    w.open("Divisioni in vertola", EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+    w.open(menu, buttons["cmdesci"], MAIN, measured=False)
+
+
+def one_run(argv, env, settle, timeout, figures):
+    w = Walk(argv, env, settle, timeout)
+    try:
+        win, t_map = w.wait_mapped(MAIN)
+        w.final_time(win, t_map)
+        for level in ("999", "9999"):
+            walk_level(w, level, figures)
+    finally:
+        w.close()
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--runs", type=int, default=5)
+    ap.add_argument("--warmup", type=int, default=1, help="untimed runs first (font caches)")
+    ap.add_argument("--settle", type=float, default=1.5, help="seconds after the map that count as final")
+    ap.add_argument("--timeout", type=float, default=20.0)
+    ap.add_argument("--screen", default="1280x1024x24")
+    ap.add_argument("argv", nargs=argparse.REMAINDER)
+    a = ap.parse_args()
+    argv = a.argv[1:] if a.argv[:1] == ["--"] else a.argv
+    if not argv:
+        ap.error("give the program after --")
+    tmp = tempfile.mkdtemp(prefix="open-bench-")
+    env, infra = start_infra(tmp, a.screen)
+    figures = {}
+    try:
+        for i in range(a.warmup + a.runs):
+            run = {}
+            one_run(argv, env, a.settle, a.timeout, run)
+            tag = "warmup" if i < a.warmup else f"run {i - a.warmup + 1}"
+            print(f"{tag:>8}: " + "  ".join(f"{min(v):.1f}" for v in run.values()) + " ms", flush=True)
+            if i >= a.warmup:
+                for k, v in run.items():
+                    figures.setdefault(k, []).extend(v)
+    finally:
+        for p in reversed(infra):
+            kill_pid(p.pid)
+        shutil.rmtree(tmp, ignore_errors=True)
+    print(f"{' '.join(argv)}: click to the opened window looking final ({a.runs} runs, settle {a.settle:g} s)")
+    width = max(len(k) for k in figures)
+    worst = 0.0
+    for k, v in figures.items():
+        med = statistics.median(v)
+        worst = max(worst, med)
+        print(f"  {k:<{width}}  min {min(v):6.1f}  median {med:6.1f}  max {max(v):6.1f} ms")
+    print(f"slowest median: {worst:.1f} ms (one frame at 60 Hz: 16.7 ms)")
+
+
+if __name__ == "__main__":
+    main()
