@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <string_view>
+
+#include "shell/layout.h"
 
 namespace vertola::ui {
 
@@ -12,5 +16,13 @@ bool hasAsset(std::string_view name);
 // A null icon when the drawing is missing, so nothing is drawn.
 // The icon is drawn for a square of side logical pixels.
 QIcon assetIcon(std::string_view name, int side);
+// The drawing rendered live for such an icon: 2 * side pixels square, premultiplied ARGB.
+QImage renderAsset(std::string_view name, int side);
+// Where the build keeps the icon's pixels (row after row, as renderAsset gives them).
+QString iconCopyName(std::string_view name, int side);
+// The build's copy of renderAsset(name, side), or null where there is none or another Qt drew it.
+QImage iconCopy(std::string_view name, int side);
+// The side of the icon that a picture button shows: its table's, or what its size leaves.
+int buttonIconSide(const ControlSpec& design);
 
 }  // namespace vertola::ui

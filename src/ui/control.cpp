@@ -13,6 +13,7 @@
 #include "ui/button_caption.h"
 #include "ui/fonts.h"
 #include "ui/line_widget.h"
+#include "ui/picture_widget.h"
 #include "ui/twips.h"
 
 namespace vertola::ui {
@@ -96,9 +97,7 @@ QPushButton* createButton(const ControlSpec& design, QWidget* parent) {
 
 QWidget* createPictureButton(const ControlSpec& design, QWidget* parent) {
     QPushButton* button = createButton(design, parent);
-    const QSize size = toPixels(design.rect).size();
-    const int side =
-        design.pictureSide > 0 ? design.pictureSide : std::max(16, std::min(size.width(), size.height()) - 16);
+    const int side = buttonIconSide(design);
     button->setIcon(assetIcon(design.picture, side));
     button->setIconSize(QSize(side, side));
     return button;
@@ -113,7 +112,7 @@ QWidget* createTextBox(const ControlSpec& design, QWidget* parent) {
 }
 
 QWidget* createPicture(const ControlSpec& design, QWidget* parent) {
-    auto* picture = new QSvgWidget(parent);
+    auto* picture = new PictureWidget(parent);
     // A missing drawing leaves the box empty.
     if (hasAsset(design.picture)) picture->load(assetPath(design.picture));
     picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);

@@ -1,0 +1,120 @@
+// Renders the main menu's drawings as the window shows them, at the scale Qt runs at, and
+// every icon the windows use, and writes their pixels where PictureWidget and assetIcon find them,
+// with a resource list for rcc.
+//     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 vertola_prerender DIR
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <cstdio>
+#include <deque>
+
+#include "shell/program.h"
+#include "ui/assets.h"
+#include "ui/control.h"
+#include "ui/fonts.h"
+#include "ui/picture_widget.h"
+#include "ui/twips.h"
+
+using namespace vertola;
+
+namespace {
+
+// A drawing over another control shows that control through its clear parts, whatever it shows
+// then; such a drawing is always rendered live.
+bool overlapsAnEarlierControl(const WindowLayout& layout, const ControlSpec& picture) {
+    const QRect area = ui::toPixels(picture.rect);
+    for (const ControlSpec& design : layout.controls) {
+        if (&design == &picture) return false;
+        if (ui::toPixels(design.rect).intersects(area)) return true;
+    }
+    return false;
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The window with its drawings alone, on its own background, grabbed as the screen would show it.
+bool renderWindow(WindowId id, const QDir& out) {
+    const WindowLayout& layout = layoutOf(id);
+    QWidget window;
+    window.setObjectName(ui::toQString(layout.name));
+    window.setFixedSize(ui::toPixels(layout.clientWidth), ui::toPixels(layout.clientHeight));
+    QPalette background = window.palette();
+    background.setColor(QPalette::Window, ui::toQColor(layout.background));
+    window.setPalette(background);
+    window.setAutoFillBackground(true);
+    std::deque<ui::Control> pictures;
+    for (const ControlSpec& design : layout.controls) {
+        if (design.kind != Kind::Picture || overlapsAnEarlierControl(layout, design)) continue;
+        pictures.emplace_back(design, &window);
+        pictures.back().widget()->setVisible(true);
+    }
+    if (pictures.empty()) return true;
+    window.show();
+    QApplication::processEvents();
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal scale = shot.devicePixelRatio();
+    for (const ui::Control& picture : pictures) {
+        const QRect area = picture.widget()->geometry();
+        const QImage part = shot.copy(QRect(area.topLeft() * scale, area.size() * scale));
+        const QString name = ui::prerenderedName(window.objectName(), picture.widget()->objectName(), scale);
+        const QByteArray pixels(reinterpret_cast<const char*>(part.constBits()), part.sizeInBytes());
+        if (!write(out.filePath(name), pixels)) return false;
+    }
+    return true;
+}
+
+bool writeIcon(std::string_view name, int side, const QDir& out) {
+    const QImage image = ui::renderAsset(name, side);
+    if (image.isNull()) return true;
+    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return write(out.filePath(ui::iconCopyName(name, side)), pixels);
+}
+
+// The program's icon and every picture button's; they do not depend on the scale.
+bool renderIcons(const QDir& out) {
+    if (!writeIcon("icon", 32, out)) return false;
+    for (WindowId id : kAllWindows) {
+        for (const ControlSpec& design : layoutOf(id).controls) {
+            if (design.kind != Kind::PictureButton) continue;
+            if (!writeIcon(design.picture, ui::buttonIconSide(design), out)) return false;
+        }
+    }
+    return true;
+}
+
+bool writeResourceList(const QDir& out) {
+    QByteArray qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+    const QStringList files = out.entryList({QStringLiteral("*.rgb32"), QStringLiteral("*.argb32"), QStringLiteral("fingerprint.txt")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) qrc += "    <file>" + file.toUtf8() + "</file>\n";
+    qrc += "  </qresource>\n</RCC>\n";
+    return write(out.filePath(QStringLiteral("pictures.qrc")), qrc);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: vertola_prerender DIR\n", stderr);
+        return 2;
+    }
+    ui::installFontSubstitutions();
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    // Only the first window's drawings: every copy compiled in is mapped with its neighbours
+    // when one is read, and start-up is what the copies are for.
+    if (!renderWindow(kAllWindows.front(), out)) {
+        std::fputs("vertola_prerender: cannot write the main menu's drawings\n", stderr);
+        return 1;
+    }
+    if (!renderIcons(out) || !write(out.filePath(QStringLiteral("fingerprint.txt")), ui::renderingFingerprint().toUtf8()) ||
+        !writeResourceList(out)) {
+        std::fputs("vertola_prerender: cannot write the resource list\n", stderr);
+        return 1;
+    }
+    return 0;
+}
