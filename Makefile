@@ -14,7 +14,7 @@ PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
 .PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean startup \
-  web web-deps web-run test-web web-bench
+  open-bench web web-deps web-run test-web web-bench
 
 all: build
 
@@ -122,6 +122,13 @@ startup: build
 	cmake --build build/hello -j$(JOBS)
 	/usr/bin/python3 ../shared/bench/startup.py --title Hello --runs 20 -- build/hello/hello
 	/usr/bin/python3 ../shared/bench/startup.py --title "Operazioni in vertola" --runs 20 -- build/release/src/app/vertola
+
+# From a click (XTEST, on a private Xvfb) to each window it opens looking final: the level menus,
+# every exercise window, the multiplication chooser and the score windows. Same packages as startup.
+OPEN_RUNS ?= 5
+open-bench: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(STARTUP_PACKAGES)"
+	/usr/bin/python3 bench/open_windows.py --runs $(OPEN_RUNS) -- build/release/src/app/vertola
 
 # The browser edition: the core compiled to WebAssembly, the page, the drawings and the fonts, as
 # one static folder, build/web.
