@@ -131,8 +131,9 @@ open-bench: build
 	/usr/bin/python3 bench/open_windows.py --runs $(OPEN_RUNS) -- build/release/src/app/vertola
 
 # The browser edition: the core compiled to WebAssembly, the page, the drawings and the fonts, as
-# one static folder, build/web.
-WEB_PACKAGES := emscripten chromium nodejs
+# one static folder, build/web, that installs as an app and works offline; and the same page as one
+# file that runs from a disk, build/web/operazioni-in-vertola.html.
+WEB_PACKAGES := emscripten chromium nodejs librsvg2-bin
 WEB_FONTS := comic-neue/files/comic-neue-latin-400-normal.woff2 comic-neue/files/comic-neue-latin-700-normal.woff2 \
   comic-neue/files/comic-neue-latin-400-italic.woff2 arimo/files/arimo-latin-400-normal.woff2 \
   arimo/files/arimo-latin-700-normal.woff2
@@ -157,9 +158,13 @@ web: web-deps
 	@rm -rf build/web.new && mkdir -p build/web.new/assets build/web.new/fonts
 	@cp build/wasm/src/web/vertola_core.mjs build/wasm/src/web/vertola_core.wasm build/web.new/
 	@if [ -d src/web/page ]; then cp -r src/web/page/. build/web.new/; fi
-	@node src/web/bundle.mjs build/web.new main.js
 	@cp assets/*.svg build/web.new/assets/
 	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
+	@# The same page as one file, from the modules; then the modules joined; then the manifest, its
+	@# icons and the service worker's list of what the folder finally holds.
+	@node src/web/tools/single_file.mjs build/web.new
+	@node src/web/bundle.mjs build/web.new main.js
+	@$(NODE_GLUE) src/web/tools/offline_app.mjs build/web.new
 	@rm -rf build/web && mv build/web.new build/web
 	@echo "build/web: $$(find build/web -type f | wc -l) files, $$(find build/web -type f -printf '%s\n' | awk '{s+=$$1} END {print s}') bytes"
 

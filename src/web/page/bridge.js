@@ -1,5 +1,7 @@
 // The core, compiled to WebAssembly: each event goes in by name, and the state comes back as JSON.
 
+import { embedded } from './embedded.js';
+
 /** @typedef {import('./types.js').ProgramState} ProgramState */
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
 /** @typedef {import('./types.js').SizeTwips} SizeTwips */
@@ -17,9 +19,10 @@
  * @property {(window: string, control: string) => ProgramState} focusIn
  */
 
-/** @returns {Promise<Bridge>} */
-export async function loadBridge() {
-  // The core compiles as it arrives, while its glue is still loading, instead of after it.
+// The core from the page's folder. It compiles as it arrives, while its glue is still loading,
+// instead of after it.
+/** @returns {Promise<any>} */
+async function loadCore() {
   const compiled = WebAssembly.compileStreaming(fetch(new URL('vertola_core.wasm', import.meta.url),
     { credentials: 'same-origin' }));
   // Named through a variable, so that the type check does not look for the generated module.
@@ -34,7 +37,13 @@ export async function loadBridge() {
     return {};
   };
   // A core that cannot be compiled fails the start, rather than leaving the page waiting.
-  const core = await Promise.race([createVertola({ instantiateWasm }), compiled.then(() => new Promise(() => {}))]);
+  return Promise.race([createVertola({ instantiateWasm }), compiled.then(() => new Promise(() => {}))]);
+}
+
+/** @returns {Promise<Bridge>} */
+export async function loadBridge() {
+  // A page that is one file carries its core inside itself.
+  const core = embedded ? await embedded.createVertola({ wasmBinary: embedded.wasmBinary }) : await loadCore();
   /**
    * @param {string} name
    * @param {string[]} args

@@ -3,6 +3,7 @@
 
 import { loadBridge } from './bridge.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
+import { keepOffline } from './offline.js';
 import { Beeper, screenSize, Timers } from './services.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
@@ -106,6 +107,7 @@ async function main() {
   window.addEventListener('resize', () => bridge.setScreen(screenSize(), FRAME_TWIPS));
   run(() => bridge.start(screenSize(), FRAME_TWIPS));
   requestAnimationFrame(() => setTimeout(loadOtherLooks));
+  keepOffline();
 }
 
 main().catch((error) => {

@@ -1,5 +1,7 @@
 // Twips, colours and fonts of the tables, as CSS sees them.
 
+import { embedded } from './embedded.js';
+
 /** @typedef {import('./types.js').Rgb} Rgb */
 /** @typedef {import('./types.js').Font} Font */
 
@@ -50,7 +52,7 @@ export function fontShorthand(font) {
   return `${font.italic ? 'italic' : 'normal'} ${font.bold ? 'bold' : 'normal'} ${font.points}pt ${families[font.family] ?? 'sans-serif'}`;
 }
 
-/** A drawing of the tables, shipped in the page's folder. @param {string} picture */
+/** A drawing of the tables: a file beside the page, or inside it when the page is one file. @param {string} picture */
 export function assetUrl(picture) {
-  return `assets/${picture}.svg`;
+  return embedded?.drawings[picture] ?? `assets/${picture}.svg`;
 }
