@@ -5,7 +5,7 @@ import { chromium } from 'playwright-core';
 import { serve } from '../../../src/web/serve.mjs';
 
 const root = fileURLToPath(new URL('../../../build/web/', import.meta.url));
-const args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+export const args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
 
 export function useBrowser() {
