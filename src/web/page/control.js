@@ -54,6 +54,8 @@ function createTextBox(spec) {
   input.autocomplete = 'off';
   input.spellcheck = false;
   input.setAttribute('autocapitalize', 'off');
+  // A tablet offers its digit keys first; every other key stays at hand, as the core reads it all.
+  input.inputMode = 'numeric';
   if (spec.accessibleName) input.setAttribute('aria-label', spec.accessibleName);
   input.style.textAlign = spec.align.toLowerCase();
   return input;
