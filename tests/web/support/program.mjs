@@ -22,12 +22,14 @@ export function useBrowser() {
 }
 
 /**
- * The program started afresh on the file's page (or on a page of its own with a fake clock).
+ * The program started afresh on the file's page (or on a page of its own with a fake clock, or
+ * with a device of its own: a touch screen, another screen size or zoom).
  * Requests outside the page's folder are refused and listed in `page.foreign`.
  */
-export async function openProgram(shared, { clock = false } = {}) {
-  if (shared.page && !clock) return restart(shared.page);
-  const context = await shared.browser.newContext({ viewport: { width: 1024, height: 768 } });
+export async function openProgram(shared, { clock = false, device = null } = {}) {
+  const own = clock || device;
+  if (shared.page && !own) return restart(shared.page);
+  const context = await shared.browser.newContext({ viewport: { width: 1024, height: 768 }, ...device });
   const page = await context.newPage();
   page.foreign = [];
   await context.route('**/*', (route) => {
@@ -36,7 +38,7 @@ export async function openProgram(shared, { clock = false } = {}) {
     return route.abort();
   });
   if (clock) await page.clock.install({ time: new Date('2026-01-01T08:00:00') });
-  else shared.page = page;
+  if (!own) shared.page = page;
   await page.goto(shared.server.url);
   await win(page, 'frmuno').waitFor();
   return page;
