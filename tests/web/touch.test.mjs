@@ -33,27 +33,46 @@ test('an addition and its score by touch alone', async () => {
   await page.context().close();
 });
 
-test('a finger drags a window by its caption bar; the client area does not move it', async () => {
-  const page = await openProgram(shared, { device: tablet });
-  const cdp = await page.context().newCDPSession(page);
-  const frame = win(page, 'frmuno');
-  const corner = async () => frame.evaluate((el) => [el.offsetLeft, el.offsetTop]);
-  const slide = async ([x, y], [dx, dy]) => {
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
-    for (let step = 1; step <= 4; ++step) {
-      await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: x + (dx * step) / 4, y: y + (dy * step) / 4 }] });
-    }
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-  };
-  const [left, top] = await corner();
-  const caption = await frame.locator('.caption').boundingBox();
-  await slide([caption.x + 20, caption.y + 10], [-120, 90]);
-  assert.deepEqual(await corner(), [left - 120, top + 90]);
-  const client = await frame.locator('[data-client]').boundingBox();
-  await slide([client.x + 5, client.y + client.height - 5], [60, -60]);
-  assert.deepEqual(await corner(), [left - 120, top + 90]);
-  await page.context().close();
-});
+// A finger's touches, and a pen's strokes, as the browser receives them from the device.
+const strokes = {
+  finger: (cdp) => ({
+    down: ({ x, y }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] }),
+    move: ({ x, y }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x, y }] }),
+    up: () => cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] }),
+  }),
+  pen: (cdp) => {
+    const pen = (type, { x, y }, buttons) => cdp.send('Input.dispatchMouseEvent',
+      { type, x, y, button: 'left', buttons, clickCount: 1, pointerType: 'pen' });
+    let at = { x: 0, y: 0 };
+    return {
+      down: (point) => pen('mousePressed', (at = point), 1),
+      move: (point) => pen('mouseMoved', (at = point), 1),
+      up: () => pen('mouseReleased', at, 0),
+    };
+  },
+};
+
+for (const [tool, stroke] of Object.entries(strokes)) {
+  test(`a ${tool} drags a window by its caption bar; the client area does not move it`, async () => {
+    const page = await openProgram(shared, { device: tablet });
+    const device = stroke(await page.context().newCDPSession(page));
+    const frame = win(page, 'frmuno');
+    const corner = async () => frame.evaluate((el) => [el.offsetLeft, el.offsetTop]);
+    const slide = async ([x, y], [dx, dy]) => {
+      await device.down({ x, y });
+      for (let step = 1; step <= 4; ++step) await device.move({ x: x + (dx * step) / 4, y: y + (dy * step) / 4 });
+      await device.up();
+    };
+    const [left, top] = await corner();
+    const caption = await frame.locator('.caption').boundingBox();
+    await slide([caption.x + 20, caption.y + 10], [-120, 90]);
+    assert.deepEqual(await corner(), [left - 120, top + 90]);
+    const client = await frame.locator('[data-client]').boundingBox();
+    await slide([client.x + 5, client.y + client.height - 5], [60, -60]);
+    assert.deepEqual(await corner(), [left - 120, top + 90]);
+    await page.context().close();
+  });
+}
 
 test('two quick taps on a button are two presses, and the page keeps its scale', async () => {
   const page = await openProgram(shared, { device: tablet });
