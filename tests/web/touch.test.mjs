@@ -91,6 +91,7 @@ const screens = [
   ['tablet', tablet],
   ['whiteboard', { viewport: { width: 1920, height: 1080 }, hasTouch: true }],
   ['tablet zoomed to 150%', { ...tablet, viewport: { width: 683, height: 512 }, deviceScaleFactor: 1.5 }],
+  ['whiteboard zoomed to 250%', { viewport: { width: 768, height: 432 }, deviceScaleFactor: 2.5, hasTouch: true }],
 ];
 const tour = ['frmuno.cmd999', 'frm999inizio.cmddiv', 'frm999divisioni.cmdpunteggio', 'frm999punteggio.cmdcalcola',
   'frm999punteggio.cmdok', 'frm999inizio.cmdesci', 'frmuno.cmd9999', 'frm9999inizio.cmdmolt', 'frm9999scelta.cmd2'];
