@@ -13,9 +13,10 @@ const EXPORT = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+
 /**
  * @param {string} folder
  * @param {string} entry
+ * @param {Record<string, string>} [replaced] modules of the folder given another source
  * @returns {{ text: string, files: string[] }}
  */
-export function bundle(folder, entry) {
+export function bundle(folder, entry, replaced = {}) {
   /** @type {string[]} */
   const order = [];
   /** @type {Map<string, string>} */
@@ -26,7 +27,7 @@ export function bundle(folder, entry) {
   const visit = (file, chain) => {
     if (chain.includes(file)) throw new Error(`modules import each other: ${[...chain, file].join(' -> ')}`);
     if (bodies.has(file)) return;
-    const lines = readFileSync(path.join(folder, file), 'utf8').split('\n');
+    const lines = (replaced[file] ?? readFileSync(path.join(folder, file), 'utf8')).split('\n');
     /** @type {string[]} */
     const exported = [];
     const body = lines.map((line) => {

@@ -2,40 +2,14 @@
 // the network off: it needs nothing beside it and asks nothing of the network.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { joinModules } from '../../src/web/tools/single_file.mjs';
 import { ctl, openWindow, rightAnswer, useBrowser, win } from './support/program.mjs';
 
 const shared = useBrowser();
 const built = fileURLToPath(new URL('../../build/web/operazioni-in-vertola.html', import.meta.url));
-
-test('modules are joined in the order of their imports, and a form that cannot be joined is refused', () => {
-  const dir = mkdtempSync(path.join(os.tmpdir(), 'vertola-join-'));
-  const join = (files) => {
-    for (const [name, source] of Object.entries(files)) writeFileSync(path.join(dir, name), source);
-    return joinModules(dir, 'main.js');
-  };
-  try {
-    const script = join({
-      'main.js': "import { a } from './a.js';\nimport { b } from './b.js';\nreturn [a(), b];\n",
-      'a.js': "import {\n  b as bee,\n} from './b.js';\nexport function a() { return bee + 1; }\n",
-      'b.js': 'export const b = 41;\nexport {};\n',
-    });
-    assert.deepEqual(new Function(`${script.replace(/^const \$main_js = \(\(\) => \{/m, 'return (() => {')}`)(), [42, 41]);
-    assert.equal(script.match(/^const \$b_js\b/gm)?.length, 1);
-    for (const [files, refusal] of [
-      [{ 'main.js': "import b from './b.js';\n" }, /cannot join: import b/],
-      [{ 'main.js': "export * from './b.js';\n" }, /cannot join: export \*/],
-      [{ 'main.js': "import { c } from './c.js';\n", 'c.js': "import { d } from './d.js';\nexport const c = 1;\n",
-        'd.js': "import { c } from './c.js';\nexport const d = 2;\n" }, /import each other around c\.js/],
-    ]) assert.throws(() => join(files), refusal);
-  } finally {
-    rmSync(dir, { recursive: true, force: true });
-  }
-});
 
 test('the file names no other file and weighs at most 400 KB', () => {
   const html = readFileSync(built, 'utf8');
