@@ -20,22 +20,22 @@ function differences(layout) {
     [px(layout.clientWidth), px(layout.clientHeight), rgb(layout.background)]);
   // The core centred the frame it was told of: the one drawn.
   expect('centred', [box.left + box.width / 2 - innerWidth / 2, box.top + box.height / 2 - innerHeight / 2].every((d) => Math.abs(d) <= 1), true);
-  for (const spec of layout.controls) {
-    const el = client.querySelector(`[data-name="${spec.name}"]`);
+  for (const design of layout.controls) {
+    const el = client.querySelector(`[data-name="${design.name}"]`);
     const style = getComputedStyle(el);
-    const line = spec.kind === 'Line';
-    const [left, top, width, height] = spec.rect.map(px).map((v, i) => (line && i > 1 ? Math.max(1, v) : v));
-    expect(`${spec.name} rect`, [el.offsetLeft, el.offsetTop, el.offsetWidth, el.offsetHeight], spec.visible ? [left, top, width, height] : [0, 0, 0, 0]);
-    expect(`${spec.name} back`, style.backgroundColor, spec.back ? rgb(spec.back) : style.backgroundColor);
+    const line = design.kind === 'Line';
+    const [left, top, width, height] = design.rect.map(px).map((v, i) => (line && i > 1 ? Math.max(1, v) : v));
+    expect(`${design.name} rect`, [el.offsetLeft, el.offsetTop, el.offsetWidth, el.offsetHeight], design.visible ? [left, top, width, height] : [0, 0, 0, 0]);
+    expect(`${design.name} back`, style.backgroundColor, design.back ? rgb(design.back) : style.backgroundColor);
     if (line) continue;
-    expect(`${spec.name} font`, [style.color, style.fontFamily.split(',')[0], style.fontSize, style.fontWeight, style.fontStyle],
-      [rgb(spec.fore ?? [0, 0, 0]), { 'MS Sans Serif': 'Arimo', 'Comic Sans MS': '"Comic Neue"' }[spec.font.family],
-        `${Math.round(spec.font.points * 400 / 3) / 100}px`, spec.font.bold ? 700 : 400, spec.font.italic ? 'italic' : 'normal']);
-    expect(`${spec.name} tab stop`, el.tabIndex === 0, layout.tabOrder.includes(spec.name));
-    if ((spec.kind === 'Label' && spec.caption) || spec.kind === 'Button') expect(`${spec.name} text`, el.textContent, spec.caption.replace('&', ''));
-    if (spec.kind === 'Button') expect(`${spec.name} access letter`, el.querySelector('u')?.textContent, /&(.)/.exec(spec.caption)?.[1]);
-    if (spec.kind === 'TextBox') expect(`${spec.name} cell`, [el.type, el.maxLength, el.pattern], ['text', -1, '']);
-    if (spec.kind !== 'Label') expect(`${spec.name} name`, el.getAttribute('aria-label') ?? el.alt ?? '', spec.accessibleName);
+    expect(`${design.name} font`, [style.color, style.fontFamily.split(',')[0], style.fontSize, style.fontWeight, style.fontStyle],
+      [rgb(design.fore ?? [0, 0, 0]), { 'MS Sans Serif': 'Arimo', 'Comic Sans MS': '"Comic Neue"' }[design.font.family],
+        `${Math.round(design.font.points * 400 / 3) / 100}px`, design.font.bold ? 700 : 400, design.font.italic ? 'italic' : 'normal']);
+    expect(`${design.name} tab stop`, el.tabIndex === 0, layout.tabOrder.includes(design.name));
+    if ((design.kind === 'Label' && design.caption) || design.kind === 'Button') expect(`${design.name} text`, el.textContent, design.caption.replace('&', ''));
+    if (design.kind === 'Button') expect(`${design.name} access letter`, el.querySelector('u')?.textContent, /&(.)/.exec(design.caption)?.[1]);
+    if (design.kind === 'TextBox') expect(`${design.name} cell`, [el.type, el.maxLength, el.pattern], ['text', -1, '']);
+    if (design.kind !== 'Label') expect(`${design.name} name`, el.getAttribute('aria-label') ?? el.alt ?? '', design.accessibleName);
   }
   return out;
 }

@@ -37,29 +37,29 @@ void writeColour(JsonWriter& json, std::optional<Rgb> colour) {
     json.beginArray().integer(colour->r).integer(colour->g).integer(colour->b).endArray();
 }
 
-void writeControlSpec(JsonWriter& json, const ControlSpec& spec) {
+void writeControlSpec(JsonWriter& json, const ControlSpec& design) {
     json.beginObject();
-    json.key("name").string(spec.name);
-    json.key("kind").string(kindName(spec.kind));
+    json.key("name").string(design.name);
+    json.key("kind").string(kindName(design.kind));
     json.key("rect").beginArray();
-    json.integer(spec.rect.left).integer(spec.rect.top).integer(spec.rect.width).integer(spec.rect.height);
+    json.integer(design.rect.left).integer(design.rect.top).integer(design.rect.width).integer(design.rect.height);
     json.endArray();
-    json.key("caption").string(spec.caption);
+    json.key("caption").string(design.caption);
     json.key("fore");
-    writeColour(json, spec.fore);
+    writeColour(json, design.fore);
     json.key("back");
-    writeColour(json, spec.back);
+    writeColour(json, design.back);
     json.key("font").beginObject();
-    json.key("family").string(spec.font.family);
-    json.key("points").number(spec.font.points);
-    json.key("bold").boolean(spec.font.bold);
-    json.key("italic").boolean(spec.font.italic);
+    json.key("family").string(design.font.family);
+    json.key("points").number(design.font.points);
+    json.key("bold").boolean(design.font.bold);
+    json.key("italic").boolean(design.font.italic);
     json.endObject();
-    json.key("align").string(alignName(spec.align));
-    json.key("visible").boolean(spec.visible);
-    json.key("picture").string(spec.picture);
-    json.key("tooltip").string(spec.tooltip);
-    json.key("accessibleName").string(spec.accessibleName);
+    json.key("align").string(alignName(design.align));
+    json.key("visible").boolean(design.visible);
+    json.key("picture").string(design.picture);
+    json.key("tooltip").string(design.tooltip);
+    json.key("accessibleName").string(design.accessibleName);
     json.endObject();
 }
 
@@ -78,7 +78,7 @@ void writeLayout(JsonWriter& json, const WindowLayout& layout) {
     for (std::string_view name : layout.tabOrder) json.string(name);
     json.endArray();
     json.key("controls").beginArray();
-    for (const ControlSpec& spec : layout.controls) writeControlSpec(json, spec);
+    for (const ControlSpec& design : layout.controls) writeControlSpec(json, design);
     json.endArray();
     json.endObject();
 }
@@ -94,11 +94,11 @@ void writeWindow(JsonWriter& json, const Program& program, WindowId id) {
     json.key("focus").string(window.focus());
     json.key("focusRequests").integer(window.focusRequests());
     json.key("controls").beginArray();
-    const auto& specs = window.layout().controls;
+    const auto& designs = window.layout().controls;
     const auto& controls = window.controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
         json.beginObject();
-        json.key("name").string(specs[i].name);
+        json.key("name").string(designs[i].name);
         json.key("text").string(controls[i].text);
         json.key("fore");
         writeColour(json, controls[i].fore);

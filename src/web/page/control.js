@@ -10,35 +10,35 @@ import { applyFont, assetUrl, cssColour, place, px } from './units.js';
 // The feedback message is read out when it appears, as a pupil may not be looking at it.
 const ANNOUNCED_LABEL = 'lblmessaggio';
 
-/** @param {ControlSpec} spec */
-function createLabel(spec) {
+/** @param {ControlSpec} design */
+function createLabel(design) {
   const label = document.createElement('div');
   label.className = 'label';
-  label.style.textAlign = spec.align.toLowerCase();
-  if (spec.name === ANNOUNCED_LABEL) label.setAttribute('role', 'alert');
+  label.style.textAlign = design.align.toLowerCase();
+  if (design.name === ANNOUNCED_LABEL) label.setAttribute('role', 'alert');
   return label;
 }
 
-/** @param {ControlSpec} spec */
-function createButton(spec) {
+/** @param {ControlSpec} design */
+function createButton(design) {
   const button = document.createElement('button');
   button.type = 'button';
-  button.className = spec.back ? 'button coloured' : 'button';
-  if (spec.tooltip) button.title = spec.tooltip;
-  const letter = accessLetter(spec.caption);
+  button.className = design.back ? 'button coloured' : 'button';
+  if (design.tooltip) button.title = design.tooltip;
+  const letter = accessLetter(design.caption);
   if (letter) button.setAttribute('aria-keyshortcuts', `Alt+${letter.toUpperCase()}`);
   // The desktop program names some buttons more fully than their caption ("1 cifra").
-  if (spec.accessibleName) button.setAttribute('aria-label', spec.accessibleName);
+  if (design.accessibleName) button.setAttribute('aria-label', design.accessibleName);
   return button;
 }
 
-/** @param {ControlSpec} spec */
-function createPictureButton(spec) {
-  const button = createButton(spec);
-  button.setAttribute('aria-label', spec.accessibleName);
-  const side = Math.max(16, Math.min(px(spec.rect[2]), px(spec.rect[3])) - 16);
+/** @param {ControlSpec} design */
+function createPictureButton(design) {
+  const button = createButton(design);
+  button.setAttribute('aria-label', design.accessibleName);
+  const side = Math.max(16, Math.min(px(design.rect[2]), px(design.rect[3])) - 16);
   const image = document.createElement('img');
-  image.src = assetUrl(spec.picture);
+  image.src = assetUrl(design.picture);
   image.alt = '';
   image.width = side;
   image.height = side;
@@ -46,8 +46,8 @@ function createPictureButton(spec) {
   return button;
 }
 
-/** @param {ControlSpec} spec */
-function createTextBox(spec) {
+/** @param {ControlSpec} design */
+function createTextBox(design) {
   const input = document.createElement('input');
   input.type = 'text';
   input.className = 'cell';
@@ -56,69 +56,69 @@ function createTextBox(spec) {
   input.setAttribute('autocapitalize', 'off');
   // A tablet offers its digit keys first; every other key stays at hand, as the core reads it all.
   input.inputMode = 'numeric';
-  if (spec.accessibleName) input.setAttribute('aria-label', spec.accessibleName);
-  input.style.textAlign = spec.align.toLowerCase();
+  if (design.accessibleName) input.setAttribute('aria-label', design.accessibleName);
+  input.style.textAlign = design.align.toLowerCase();
   return input;
 }
 
-/** @param {ControlSpec} spec */
-function createLine(spec) {
+/** @param {ControlSpec} design */
+function createLine(design) {
   const line = document.createElement('div');
   line.className = 'line';
   line.setAttribute('aria-hidden', 'true');
   // A line's rect has one extent of 0; it is drawn one pixel thick across that extent.
-  line.style.width = `${Math.max(1, px(spec.rect[2]))}px`;
-  line.style.height = `${Math.max(1, px(spec.rect[3]))}px`;
+  line.style.width = `${Math.max(1, px(design.rect[2]))}px`;
+  line.style.height = `${Math.max(1, px(design.rect[3]))}px`;
   return line;
 }
 
-/** @param {ControlSpec} spec */
-function createPicture(spec) {
+/** @param {ControlSpec} design */
+function createPicture(design) {
   const image = document.createElement('img');
   image.className = 'picture';
   // A missing drawing leaves the box empty.
-  if (spec.picture) image.src = assetUrl(spec.picture);
-  image.alt = spec.accessibleName;
+  if (design.picture) image.src = assetUrl(design.picture);
+  image.alt = design.accessibleName;
   return image;
 }
 
-/** @param {ControlSpec} spec @returns {HTMLElement} */
-function createElement(spec) {
-  switch (spec.kind) {
-    case 'Label': return createLabel(spec);
-    case 'Button': return createButton(spec);
-    case 'PictureButton': return createPictureButton(spec);
-    case 'TextBox': return createTextBox(spec);
-    case 'Line': return createLine(spec);
-    case 'Picture': return createPicture(spec);
+/** @param {ControlSpec} design @returns {HTMLElement} */
+function createElement(design) {
+  switch (design.kind) {
+    case 'Label': return createLabel(design);
+    case 'Button': return createButton(design);
+    case 'PictureButton': return createPictureButton(design);
+    case 'TextBox': return createTextBox(design);
+    case 'Line': return createLine(design);
+    case 'Picture': return createPicture(design);
   }
 }
 
 export class Control {
-  /** @param {ControlSpec} spec */
-  constructor(spec) {
-    this.spec = spec;
-    this.element = createElement(spec);
-    this.element.dataset.name = spec.name;
+  /** @param {ControlSpec} design */
+  constructor(design) {
+    this.design = design;
+    this.element = createElement(design);
+    this.element.dataset.name = design.name;
     this.element.classList.add('control');
-    if (spec.kind === 'Line') {
-      this.element.style.left = `${px(spec.rect[0])}px`;
-      this.element.style.top = `${px(spec.rect[1])}px`;
+    if (design.kind === 'Line') {
+      this.element.style.left = `${px(design.rect[0])}px`;
+      this.element.style.top = `${px(design.rect[1])}px`;
     } else {
-      place(this.element, spec.rect);
-      applyFont(this.element, spec.font);
+      place(this.element, design.rect);
+      applyFont(this.element, design.font);
     }
-    if (spec.back) this.element.style.backgroundColor = cssColour(spec.back);
+    if (design.back) this.element.style.backgroundColor = cssColour(design.back);
     /** @type {string | null} */
     this.shownText = null;
     /** @type {string | null} */
     this.shownFore = null;
-    this.apply({ name: spec.name, text: spec.caption, fore: spec.fore, visible: spec.visible });
+    this.apply({ name: design.name, text: design.caption, fore: design.fore, visible: design.visible });
   }
 
   /** The access letter of a button, lower case; "" for other controls. */
   get accessLetter() {
-    return this.spec.kind === 'Button' ? accessLetter(this.shownText ?? '') : '';
+    return this.design.kind === 'Button' ? accessLetter(this.shownText ?? '') : '';
   }
 
   /** @param {ControlState} state */
@@ -140,7 +140,7 @@ export class Control {
     }
     if (text === this.shownText) return;
     this.shownText = text;
-    if (this.spec.kind === 'Label') this.element.textContent = text;
-    else if (this.spec.kind === 'Button') showCaption(this.element, text);
+    if (this.design.kind === 'Label') this.element.textContent = text;
+    else if (this.design.kind === 'Button') showCaption(this.element, text);
   }
 }

@@ -34,7 +34,7 @@ export class WindowView {
     this.element.append(this.client);
 
     /** @type {Control[]} */
-    this.controls = layout.controls.map((spec) => new Control(spec));
+    this.controls = layout.controls.map((design) => new Control(design));
     for (const control of this.controls) {
       this.client.append(control.element);
       this.connect(control, events);
@@ -48,7 +48,7 @@ export class WindowView {
    */
   connect(control, events) {
     const window = this.layout.name;
-    const name = control.spec.name;
+    const name = control.design.name;
     const element = control.element;
     if (element instanceof HTMLButtonElement) element.addEventListener('click', () => events.click(window, name));
     if (element instanceof HTMLInputElement) {
@@ -60,7 +60,7 @@ export class WindowView {
   // Only the controls of the table's tab order take the focus; Tab itself is walked by tabTarget.
   setUpTabOrder() {
     for (const control of this.controls) {
-      const inOrder = this.layout.tabOrder.includes(control.spec.name);
+      const inOrder = this.layout.tabOrder.includes(control.design.name);
       if (inOrder || control.element instanceof HTMLButtonElement || control.element instanceof HTMLInputElement) {
         control.element.tabIndex = inOrder ? 0 : -1;
       }
@@ -69,7 +69,7 @@ export class WindowView {
 
   /** @param {string} name */
   control(name) {
-    return this.controls.find((control) => control.spec.name === name);
+    return this.controls.find((control) => control.design.name === name);
   }
 
   /** @param {Element | null} element */
@@ -101,7 +101,7 @@ export class WindowView {
 
   /** @param {Control} control */
   canTakeFocus(control) {
-    return this.layout.tabOrder.includes(control.spec.name) && !control.element.hidden;
+    return this.layout.tabOrder.includes(control.design.name) && !control.element.hidden;
   }
 
   /**
