@@ -5,11 +5,11 @@
 
 namespace vertola::ui {
 
-// A drawing of a window. The main menu's drawings are rendered at scale 1 and 2 when the program
+// A drawing of a window. Every window's drawings are rendered at scale 1 and 2 when the program
 // is built (see prerender_main.cpp) and compiled in: painting one is a copy, where rendering it,
-// text and all, costs start-up more than the rest of the window. The drawing is still loaded,
-// and is rendered as before wherever no such copy fits: another window or scale, a standalone
-// control, or a machine whose fonts would draw its text differently.
+// text and all, costs more than the rest of the window. The drawing is still loaded, and is
+// rendered as before wherever no such copy fits: another scale, a standalone control, a drawing
+// over another control, or a machine whose fonts would draw its text differently.
 class PictureWidget final : public QSvgWidget {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-// Renders the main menu's drawings as the window shows them, at the scale Qt runs at, and
+// Renders the windows' drawings as the windows show them, at the scale Qt runs at, and
 // every icon the windows use, and writes their pixels where PictureWidget and assetIcon find them,
 // with a resource list for rcc.
 //     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 vertola_prerender DIR
@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <cstdio>
 #include <deque>
+#include <string>
 
 #include "shell/program.h"
 #include "ui/assets.h"
@@ -105,11 +106,17 @@ int main(int argc, char* argv[]) {
     }
     ui::installFontSubstitutions();
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    // Only the first window's drawings: every copy compiled in is mapped with its neighbours
-    // when one is read, and start-up is what the copies are for.
-    if (!renderWindow(kAllWindows.front(), out)) {
-        std::fputs("vertola_prerender: cannot write the main menu's drawings\n", stderr);
-        return 1;
+    // Every window's drawings at scale 1, so that a window opens within a frame of its click:
+    // rendering a drawing with text costs more than the rest of its window. At scale 2 only the
+    // main menu's, for the start: the program is mapped whole into memory, and each copy at scale
+    // 2 weighs four at scale 1.
+    const bool doubled = qApp->devicePixelRatio() > 1;
+    for (WindowId id : kAllWindows) {
+        if (doubled && id != kAllWindows.front()) continue;
+        if (!renderWindow(id, out)) {
+            std::fprintf(stderr, "vertola_prerender: cannot write the drawings of %s\n", std::string(layoutOf(id).name).c_str());
+            return 1;
+        }
     }
     if (!renderIcons(out) || !write(out.filePath(QStringLiteral("fingerprint.txt")), ui::renderingFingerprint().toUtf8()) ||
         !writeResourceList(out)) {
