@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 
 #include "shell/program.h"
@@ -9,6 +10,7 @@
 #include "ui/platform_choice.h"
 #include "ui/program_view.h"
 #include "ui/qt_services.h"
+#include "ui/warm_up.h"
 #include "x11_probe.h"
 
 using namespace vertola;
@@ -37,6 +39,12 @@ int main(int, char* argv[]) {
     ui::ProgramView view(program, &services.screen);
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
     QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // What the other windows need on their first showing is made ready as the pupil starts, so
+    // that a window opens within a frame of its click.
+    ui::AtFirstInput warmUp([&view] {
+        ui::warmUpText(ui::textSamples(), QGuiApplication::primaryScreen()->devicePixelRatio());
+        view.buildAhead();
+    });
     view.start();
     return QApplication::exec();
 }

@@ -1,6 +1,9 @@
 #include "ui/program_view.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "ui/qt_services.h"
 #include "ui/twips.h"
@@ -16,6 +19,7 @@ ProgramView::~ProgramView() {
     disconnect(qApp, nullptr, this, nullptr);
     syncing_ = true;
     for (Slot& slot : slots_) delete slot.widget;
+    for (WindowWidget* widget : ahead_) delete widget;
     for (const QPointer<WindowWidget>& widget : dying_) delete widget.data();
 }
 
@@ -34,6 +38,11 @@ void ProgramView::sync() {
         for (WindowId window : kAllWindows) syncWindow(window);
     }
     syncing_ = false;
+    if (program_.ended()) {
+        for (WindowWidget*& widget : ahead_) delete std::exchange(widget, nullptr);
+    } else {
+        scheduleBuildAhead(quietMs_);
+    }
     if (program_.ended() && !endAnnounced_) {
         endAnnounced_ = true;
         emit ended();
@@ -72,8 +81,46 @@ void ProgramView::syncWindow(WindowId id) {
     }
 }
 
+void ProgramView::buildAhead(int quietMs) {
+    buildingAhead_ = true;
+    quietMs_ = quietMs;
+    scheduleBuildAhead(0);
+}
+
+std::size_t ProgramView::windowsBuiltAhead() const {
+    return static_cast<std::size_t>(std::count_if(ahead_.begin(), ahead_.end(), [](const WindowWidget* w) { return w; }));
+}
+
+void ProgramView::scheduleBuildAhead(int delayMs) {
+    if (!buildingAhead_) return;
+    if (!aheadTimer_) {
+        aheadTimer_ = new QTimer(this);
+        aheadTimer_->setSingleShot(true);
+        connect(aheadTimer_, &QTimer::timeout, this, &ProgramView::buildNextAhead);
+    }
+    aheadTimer_->start(delayMs);
+}
+
+// One window a turn of the event loop, so that a click waits for one window at most.
+void ProgramView::buildNextAhead() {
+    if (program_.ended()) return;
+    for (WindowId id : kAllWindows) {
+        const std::size_t i = indexOf(id);
+        if (slots_[i].widget || ahead_[i]) continue;
+        auto* widget = new WindowWidget(id, layoutOf(id), *this);
+        // Its window on the screen is made when it is shown, where the window manager places
+        // and stacks it as any other; a window made ahead would stay below those made since.
+        widget->ensurePolished();
+        ahead_[i] = widget;
+        scheduleBuildAhead(0);
+        return;
+    }
+}
+
 void ProgramView::create(Slot& slot, const Window& window) {
-    slot.widget = new WindowWidget(window.id(), window.layout(), *this);
+    // A widget built ahead is as one built now: nothing has touched it since.
+    WindowWidget* ahead = std::exchange(ahead_[indexOf(window.id())], nullptr);
+    slot.widget = ahead ? ahead : new WindowWidget(window.id(), window.layout(), *this);
     slot.source = &window;
     slot.raises = 0;
     slot.focusRequests = 0;

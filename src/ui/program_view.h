@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 #include <vector>
 
@@ -26,6 +27,15 @@ public:
     void start();
     void sync();
     void tick(WindowId window);
+
+    // From now on, builds ahead a hidden widget for each window that is not loaded, one a turn of
+    // the event loop once the program has been quiet for `quietMs`, so that a click that loads a
+    // window shows it instead of building it.
+    void buildAhead(int quietMs = kQuietBeforeBuildingMs);
+    std::size_t windowsBuiltAhead() const;
+
+    // A window that has just appeared is drawn, and takes the focus, before anything is built ahead.
+    static constexpr int kQuietBeforeBuildingMs = 100;
 
     // The widget of a loaded window, or null.
     WindowWidget* widget(WindowId window) const { return slots_[indexOf(window)].widget; }
@@ -53,11 +63,17 @@ private:
     void create(Slot& slot, const Window& window);
     void destroy(Slot& slot);
     void onFocusChanged(QWidget* now);
+    void buildNextAhead();
+    void scheduleBuildAhead(int delayMs);
 
     Program& program_;
     QtScreen* screen_;
     std::array<Slot, kWindowCount> slots_{};
     std::vector<QPointer<WindowWidget>> dying_;
+    std::array<WindowWidget*, kWindowCount> ahead_{};  // built ahead, not yet loaded
+    bool buildingAhead_ = false;
+    int quietMs_ = kQuietBeforeBuildingMs;
+    QTimer* aheadTimer_ = nullptr;
     bool syncing_ = false;
     bool endAnnounced_ = false;
 };

@@ -1,0 +1,100 @@
+#include "ui/fonts.h"
+#include "ui/warm_up.h"
+#include "widget_harness.h"
+
+using namespace vertola;
+using namespace vertola::testing;
+
+namespace {
+
+std::size_t loaded(const UiHarness& h) {
+    return static_cast<std::size_t>(std::count_if(kAllWindows.begin(), kAllWindows.end(),
+                                                  [&](WindowId id) { return h.core.program.window(id) != nullptr; }));
+}
+
+void settle(const UiHarness& h, std::size_t wanted) {
+    for (int turn = 0; turn < 100 && h.view.windowsBuiltAhead() != wanted; ++turn) QCoreApplication::processEvents();
+}
+
+// The pupil's way through both levels, the same in a program that builds its windows ahead and
+// in one that builds each at its click: every window it opens must look the same in both.
+struct Step {
+    WindowId window;
+    const char* button;
+    WindowId opens;
+};
+
+const Step kWalk[] = {
+    {WindowId::frmuno, "cmd999", WindowId::frm999inizio},
+    {WindowId::frm999inizio, "cmdadd", WindowId::frm999addizioni},
+    {WindowId::frm999addizioni, "cmdpunteggio", WindowId::frm999punteggio},
+    {WindowId::frm999punteggio, "cmdcalcola", WindowId::frm999punteggio},
+    {WindowId::frm999punteggio, "cmdok", WindowId::frm999inizio},
+    {WindowId::frm999inizio, "cmddiv", WindowId::frm999divisioni},
+    {WindowId::frm999divisioni, "cmdfine", WindowId::frm999inizio},
+    {WindowId::frm999inizio, "cmdesci", WindowId::frmuno},
+    {WindowId::frmuno, "cmd9999", WindowId::frm9999inizio},
+    {WindowId::frm9999inizio, "cmdmolt", WindowId::frm9999scelta},
+    {WindowId::frm9999scelta, "cmd2", WindowId::frm9999moltiplicazioni2},
+};
+
+TEST(BuildAhead, EveryWindowOpenedFromAWidgetBuiltAheadLooksAsOneBuiltAtItsClick) {
+    UiHarness ahead;
+    UiHarness atClick;
+    ahead.view.start();
+    atClick.view.start();
+    ahead.view.buildAhead(0);
+    settle(ahead, kWindowCount - 1);
+    ASSERT_EQ(ahead.view.windowsBuiltAhead(), kWindowCount - 1);
+    for (const Step& step : kWalk) {
+        SCOPED_TRACE(step.button);
+        for (UiHarness* h : {&ahead, &atClick}) {
+            h->core.random.push({{123, 999}, {45, 999}, {6, 999}, {7, 9}, {8, 9}});
+            h->press(step.window, step.button);
+        }
+        ASSERT_NE(ahead.widget(step.opens), nullptr);
+        ASSERT_NE(atClick.widget(step.opens), nullptr);
+        EXPECT_TRUE(ahead.widget(step.opens)->isVisible());
+        EXPECT_EQ(ahead.widget(step.opens)->pos(), atClick.widget(step.opens)->pos());
+        EXPECT_EQ(ahead.widget(step.opens)->grab().toImage(), atClick.widget(step.opens)->grab().toImage());
+        settle(ahead, kWindowCount - loaded(ahead));
+    }
+}
+
+TEST(BuildAhead, AClosedWindowIsBuiltAheadAgainAndNothingStaysOnceTheProgramEnds) {
+    UiHarness h;
+    h.view.start();
+    h.view.buildAhead(0);
+    settle(h, kWindowCount - 1);
+    h.press(WindowId::frmuno, "cmd999");
+    h.press(WindowId::frm999inizio, "cmdadd");
+    h.press(WindowId::frm999addizioni, "cmdfine");
+    EXPECT_EQ(h.widget(WindowId::frm999addizioni), nullptr);
+    settle(h, kWindowCount - loaded(h));
+    const std::size_t built = h.view.windowsBuiltAhead();
+    EXPECT_EQ(built, kWindowCount - loaded(h));
+    h.press(WindowId::frm999inizio, "cmdadd");
+    EXPECT_EQ(h.view.windowsBuiltAhead(), built - 1);
+    EXPECT_TRUE(h.widget(WindowId::frm999addizioni)->isVisible());
+    h.press(WindowId::frm999addizioni, "cmdfine");
+    h.press(WindowId::frm999inizio, "cmdesci");
+    h.press(WindowId::frmuno, "cmdesci");
+    ASSERT_TRUE(h.core.program.ended());
+    EXPECT_EQ(h.view.windowsBuiltAhead(), 0u);
+}
+
+TEST(TextSamples, HoldEveryFaceOfTheTablesWithEveryCharacterItsCaptionsShow) {
+    const std::vector<ui::TextSample> samples = ui::textSamples();
+    for (WindowId id : kAllWindows) {
+        for (const ControlSpec& design : layoutOf(id).controls) {
+            if (design.kind == Kind::Line || design.kind == Kind::Picture) continue;
+            SCOPED_TRACE(std::string(layoutOf(id).name) + " " + std::string(design.name));
+            const QFont font = ui::toQFont(design.font);
+            auto sample = std::find_if(samples.begin(), samples.end(), [&](const ui::TextSample& s) { return s.font == font; });
+            ASSERT_NE(sample, samples.end());
+            for (QChar c : qs(design.caption).remove(QLatin1Char('&'))) EXPECT_TRUE(sample->characters.contains(c)) << int(c.unicode());
+        }
+    }
+}
+
+}  // namespace
