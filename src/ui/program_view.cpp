@@ -84,7 +84,7 @@ void ProgramView::syncWindow(WindowId id) {
 void ProgramView::buildAhead(int quietMs) {
     buildingAhead_ = true;
     quietMs_ = quietMs;
-    scheduleBuildAhead(0);
+    scheduleBuildAhead(quietMs_);
 }
 
 std::size_t ProgramView::windowsBuiltAhead() const {
