@@ -88,12 +88,24 @@ bool renderIcons(const QDir& out) {
     return true;
 }
 
-bool writeResourceList(const QDir& out) {
+bool writeResourceList(const QDir& out, const QString& name, const QStringList& files) {
     QByteArray qrc = "<RCC>\n  <qresource prefix=\"/pictures\">\n";
-    const QStringList files = out.entryList({QStringLiteral("*.rgb32"), QStringLiteral("*.argb32"), QStringLiteral("fingerprint.txt")}, QDir::Files, QDir::Name);
     for (const QString& file : files) qrc += "    <file>" + file.toUtf8() + "</file>\n";
     qrc += "  </qresource>\n</RCC>\n";
-    return write(out.filePath(QStringLiteral("pictures.qrc")), qrc);
+    return write(out.filePath(name), qrc);
+}
+
+// What the start reads, the main menu's drawings and the icons, in one list; the other windows'
+// drawings in another, which the build compresses differently (see CMakeLists.txt).
+bool writeResourceLists(const QDir& out) {
+    const QStringList files = out.entryList({QStringLiteral("*.rgb32"), QStringLiteral("*.argb32"), QStringLiteral("fingerprint.txt")}, QDir::Files, QDir::Name);
+    const QString start = ui::toQString(layoutOf(kAllWindows.front()).name) + QLatin1Char('-');
+    QStringList atStart;
+    QStringList later;
+    for (const QString& file : files)
+        (file.endsWith(QStringLiteral(".rgb32")) && !file.startsWith(start) ? later : atStart) << file;
+    return writeResourceList(out, QStringLiteral("pictures.qrc"), atStart) &&
+           writeResourceList(out, QStringLiteral("pictures-later.qrc"), later);
 }
 
 }  // namespace
@@ -119,7 +131,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (!renderIcons(out) || !write(out.filePath(QStringLiteral("fingerprint.txt")), ui::renderingFingerprint().toUtf8()) ||
-        !writeResourceList(out)) {
+        !writeResourceLists(out)) {
         std::fputs("vertola_prerender: cannot write the resource list\n", stderr);
         return 1;
     }
