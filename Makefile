@@ -160,8 +160,11 @@ web: web-deps
 	@if [ -d src/web/page ]; then cp -r src/web/page/. build/web.new/; fi
 	@cp assets/*.svg build/web.new/assets/
 	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
-	@# The same page as one file, from the modules; then the modules joined; then the manifest, its
+	@# The types are for the type check only. The main menu's first look, recorded from the core;
+	@# the same page as one file, from the modules; then the modules joined; then the manifest, its
 	@# icons and the service worker's list of what the folder finally holds.
+	@rm build/web.new/types.js
+	@$(NODE_GLUE) src/web/tools/first_look.mjs build/web.new
 	@node src/web/tools/single_file.mjs build/web.new
 	@node src/web/bundle.mjs build/web.new main.js
 	@$(NODE_GLUE) src/web/tools/offline_app.mjs build/web.new

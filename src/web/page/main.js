@@ -2,12 +2,14 @@
 // Every event goes to the core, and the state it hands back is drawn; the page decides nothing.
 
 import { loadBridge } from './bridge.js';
+import { firstLook } from './first_look.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { keepOffline } from './offline.js';
 import { Beeper, screenSize, Timers } from './services.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
 
+/** @typedef {import('./bridge.js').Bridge} Bridge */
 /** @typedef {import('./types.js').ProgramState} ProgramState */
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
 
@@ -18,49 +20,69 @@ function byId(id) {
   return element;
 }
 
+/** The faces that windows' texts are drawn with, as the font loading API takes them. @param {WindowLayout[]} windows */
+function facesOf(windows) {
+  const fonts = new Set([CAPTION_FONT]);
+  for (const layout of windows) {
+    // A drawing shows no text: its face is no reason to wait.
+    for (const control of layout.controls) if (control.kind !== 'Line' && !control.picture) fonts.add(fontShorthand(control.font));
+  }
+  return fonts;
+}
+
+// What cannot be had leaves its fallback or an empty box: the program runs all the same.
+/** @param {Set<string>} fonts */
+const loadFaces = (fonts) => [...fonts].map((font) => document.fonts.load(font).catch(() => []));
+
 // The faces and drawings of the first window are in before it is drawn, so that it does not
-// change its look a moment later; the other windows' faces follow in the background, long before
-// a pupil can open one of them.
-/** @param {WindowLayout[]} layouts */
-async function loadLooks(layouts) {
-  /** @param {WindowLayout[]} windows */
-  const facesOf = (windows) => {
-    const fonts = new Set([CAPTION_FONT]);
-    for (const layout of windows) {
-      // A drawing shows no text: its face is no reason to wait.
-      for (const control of layout.controls) if (control.kind !== 'Line' && !control.picture) fonts.add(fontShorthand(control.font));
-    }
-    return fonts;
-  };
-  const first = layouts.find((layout) => layout.mainWindow);
+// change its look a moment later; the other windows' faces follow once it shows, long before a
+// pupil can open one of them.
+/** @param {WindowLayout} first */
+async function loadLooksOf(first) {
   const drawings = new Set([assetUrl('icon')]);
-  for (const control of first?.controls ?? []) if (control.picture) drawings.add(assetUrl(control.picture));
-  // What cannot be had leaves its fallback or an empty box: the program runs all the same.
-  /** @param {Set<string>} fonts */
-  const load = (fonts) => [...fonts].map((font) => document.fonts.load(font).catch(() => []));
-  const needed = facesOf(first ? [first] : layouts);
+  for (const control of first.controls) if (control.picture) drawings.add(assetUrl(control.picture));
   await Promise.all([
-    ...load(needed),
+    ...loadFaces(facesOf([first])),
     ...[...drawings].map((url) => Object.assign(new Image(), { src: url }).decode().catch(() => undefined)),
   ]);
-  return () => load(new Set([...facesOf(layouts)].filter((font) => !needed.has(font))));
 }
+
+// The core centres each window it loads on the screen, frame included: the first look stands
+// there too until the core is in.
+/** @param {{layout: WindowLayout, state: ProgramState}} look @returns {ProgramState} */
+function centred({ layout, state }) {
+  const screen = screenSize();
+  const left = (screen.width - (layout.clientWidth + FRAME_TWIPS.width)) / 2;
+  const top = (screen.height - (layout.clientHeight + FRAME_TWIPS.height)) / 2;
+  return { ...state, windows: state.windows.map((window) => ({ ...window, left, top })) };
+}
+
+/** Resolves once the frame that shows what is drawn now has been made. */
+const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 async function main() {
   const desk = byId('desk');
   const ended = byId('ended');
   const restart = byId('restart');
-  const bridge = await loadBridge();
-  const layouts = bridge.layouts();
-  const loadOtherLooks = await loadLooks(layouts);
+  /** @type {Bridge | null} */
+  let bridge = null;
+  // What the pupil does before the core is in waits for it, in order.
+  /** @type {(() => void)[]} */
+  const waiting = [];
+  /** @param {(core: Bridge) => ProgramState} event */
+  const send = (event) => {
+    const now = () => run(() => event(/** @type {Bridge} */ (bridge)));
+    if (bridge) now();
+    else waiting.push(now);
+  };
   const beeper = new Beeper();
-  const timers = new Timers((window) => run(() => bridge.tick(window)));
-  const view = new ProgramView(desk, layouts, {
-    click: (window, control) => run(() => bridge.click(window, control)),
-    edit: (window, control, text) => run(() => bridge.edit(window, control, text)),
-    escape: (window) => run(() => bridge.escape(window)),
-    closeBox: (window) => run(() => bridge.closeBox(window)),
-    focusIn: (window, control) => run(() => bridge.focusIn(window, control)),
+  const timers = new Timers((window) => send((core) => core.tick(window)));
+  const view = new ProgramView(desk, firstLook ? [firstLook.layout] : [], {
+    click: (window, control) => send((core) => core.click(window, control)),
+    edit: (window, control, text) => send((core) => core.edit(window, control, text)),
+    escape: (window) => send((core) => core.escape(window)),
+    closeBox: (window) => send((core) => core.closeBox(window)),
+    focusIn: (window, control) => send((core) => core.focusIn(window, control)),
   });
 
   // Drawing a state moves the focus, which is itself an event for the core: its state is drawn
@@ -100,13 +122,27 @@ async function main() {
     }
   }
 
+  // The main menu shows before the core is compiled and started, and the core's work waits until
+  // it is on the screen: the core's own first state then finds it drawn as it would draw it.
+  if (firstLook) {
+    await loadLooksOf(firstLook.layout);
+    view.preview(centred(firstLook));
+    await afterNextFrame();
+  }
+  const core = await loadBridge();
+  const layouts = core.layouts();
+  view.learn(layouts);
+  const first = layouts.find((layout) => layout.mainWindow);
+  if (!firstLook && first) await loadLooksOf(first);
   restart.addEventListener('click', () => {
     ended.hidden = true;
-    run(() => bridge.start(screenSize(), FRAME_TWIPS));
+    run(() => core.start(screenSize(), FRAME_TWIPS));
   });
-  window.addEventListener('resize', () => bridge.setScreen(screenSize(), FRAME_TWIPS));
-  run(() => bridge.start(screenSize(), FRAME_TWIPS));
-  requestAnimationFrame(() => setTimeout(loadOtherLooks));
+  window.addEventListener('resize', () => core.setScreen(screenSize(), FRAME_TWIPS));
+  bridge = core;
+  run(() => core.start(screenSize(), FRAME_TWIPS));
+  for (const event of waiting.splice(0)) event();
+  loadFaces(facesOf(layouts));
   keepOffline();
 }
 

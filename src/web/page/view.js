@@ -29,8 +29,25 @@ export class ProgramView {
     this.events = events;
     /** @type {Map<string, Slot>} */
     this.slots = new Map();
+    /** Windows the page put where it expects the core to put them, until the core says. */
+    this.unplaced = new Set();
     this.topZ = 0;
     document.addEventListener('keydown', (event) => this.onKey(event));
+  }
+
+  /** @param {WindowLayout[]} layouts */
+  learn(layouts) {
+    for (const layout of layouts) this.layouts.set(layout.name, layout);
+  }
+
+  /**
+   * Draws a state that the core gave before it was at hand, its windows placed by the page; the
+   * core's first own state for a window then places it.
+   * @param {ProgramState} state
+   */
+  preview(state) {
+    this.sync(state);
+    for (const window of state.windows) this.unplaced.add(window.name);
   }
 
   /** @param {ProgramState} state */
@@ -50,6 +67,7 @@ export class ProgramView {
   syncWindow(state) {
     let slot = this.slots.get(state.name);
     if (!slot) slot = this.create(state);
+    else if (this.unplaced.delete(state.name)) slot.view.placeAt(state.left, state.top);
     slot.view.apply(state);
     slot.focus = state.focus;
     if (!slot.view.shown) return;

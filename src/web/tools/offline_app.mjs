@@ -5,9 +5,9 @@
 import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { loadCore } from './first_look.mjs';
 import { SINGLE_FILE } from './single_file.mjs';
 
 const ICON_SIZES = [192, 512];
@@ -35,11 +35,7 @@ function renderIcons(folder) {
 
 // The main menu's background, from the core's own table.
 async function mainMenuBackground(folder) {
-  const glue = path.resolve(folder, 'vertola_core.mjs');
-  // The ES module glue of this emscripten still reaches for CommonJS names when it sees node.
-  Object.assign(globalThis, { __dirname: path.dirname(glue), require: createRequire(glue) });
-  const { default: createVertola } = await import(glue);
-  const core = await createVertola({ wasmBinary: readFileSync(path.join(folder, 'vertola_core.wasm')) });
+  const core = await loadCore(folder);
   const main = JSON.parse(core.cwrap('vt_layouts', 'string', [])()).find((layout) => layout.mainWindow);
   return `#${main.background.map((channel) => channel.toString(16).padStart(2, '0')).join('')}`;
 }
