@@ -3,12 +3,26 @@
 // over the entry and removes the modules it took in.
 // The sources stay separate modules, each type-checked on its own; here each becomes a function
 // scope that hands its exports to the modules after it. It knows only the forms the page uses:
-// one-line named imports of sibling modules, and `export` before a declaration.
+// one-line named imports of sibling modules, and `export` before a declaration. Lines that are
+// only comments stay in the sources: the page does without their weight.
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 const IMPORT = /^import\s*\{([^}]*)\}\s*from\s*'\.\/([\w.-]+\.js)';\s*$/;
 const EXPORT = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/;
+
+/** The lines of a page module without those that are wholly comment. @param {string} text */
+function withoutComments(text) {
+  let inBlock = false;
+  return text.split('\n').filter((line) => {
+    const code = line.trim();
+    if (inBlock || code.startsWith('/*')) {
+      inBlock = !code.includes('*/');
+      return false;
+    }
+    return !code.startsWith('//');
+  });
+}
 
 /**
  * @param {string} folder
@@ -27,7 +41,7 @@ export function bundle(folder, entry, replaced = {}) {
   const visit = (file, chain) => {
     if (chain.includes(file)) throw new Error(`modules import each other: ${[...chain, file].join(' -> ')}`);
     if (bodies.has(file)) return;
-    const lines = (replaced[file] ?? readFileSync(path.join(folder, file), 'utf8')).split('\n');
+    const lines = replaced[file]?.split('\n') ?? withoutComments(readFileSync(path.join(folder, file), 'utf8'));
     /** @type {string[]} */
     const exported = [];
     const body = lines.map((line) => {

@@ -2,6 +2,7 @@
 // shows. apply() touches the element only where the state differs, so that typing is not disturbed.
 
 import { accessLetter, showCaption } from './caption.js';
+import { firstLook } from './first_look.js';
 import { applyFont, assetUrl, cssColour, place, px } from './units.js';
 
 /** @typedef {import('./types.js').ControlSpec} ControlSpec */
@@ -32,11 +33,28 @@ function createButton(design) {
   return button;
 }
 
+// The drawings the page carries are drawn inline; the others are images from the folder.
+/** @param {string} picture @returns {SVGSVGElement | null} */
+function inlineDrawing(picture) {
+  const markup = firstLook?.drawings[picture];
+  if (!markup) return null;
+  const holder = document.createElement('div');
+  holder.innerHTML = markup;
+  return /** @type {SVGSVGElement} */ (holder.firstElementChild);
+}
+
 /** @param {ControlSpec} design */
 function createPictureButton(design) {
   const button = createButton(design);
   button.setAttribute('aria-label', design.accessibleName);
   const side = Math.max(16, Math.min(px(design.rect[2]), px(design.rect[3])) - 16);
+  const drawing = inlineDrawing(design.picture);
+  if (drawing) {
+    drawing.setAttribute('width', String(side));
+    drawing.setAttribute('height', String(side));
+    button.append(drawing);
+    return button;
+  }
   const image = document.createElement('img');
   image.src = assetUrl(design.picture);
   image.alt = '';
@@ -74,6 +92,15 @@ function createLine(design) {
 
 /** @param {ControlSpec} design */
 function createPicture(design) {
+  const drawing = inlineDrawing(design.picture);
+  if (drawing) {
+    const picture = document.createElement('div');
+    picture.className = 'picture';
+    picture.setAttribute('role', 'img');
+    picture.setAttribute('aria-label', design.accessibleName);
+    picture.append(drawing);
+    return picture;
+  }
   const image = document.createElement('img');
   image.className = 'picture';
   // A missing drawing leaves the box empty.

@@ -40,9 +40,11 @@ const loadFaces = (fonts) => [...fonts].map((font) => document.fonts.load(font).
 /** @param {WindowLayout} first */
 async function loadLooksOf(first) {
   const drawings = new Set([assetUrl('icon')]);
-  for (const control of first.controls) if (control.picture) drawings.add(assetUrl(control.picture));
+  for (const control of first.controls) {
+    if (control.picture && !firstLook?.drawings[control.picture]) drawings.add(assetUrl(control.picture));
+  }
   await Promise.all([
-    ...loadFaces(facesOf([first])),
+    ...loadFaces(new Set([...facesOf([first]), ...firstLook?.faces ?? []])),
     ...[...drawings].map((url) => Object.assign(new Image(), { src: url }).decode().catch(() => undefined)),
   ]);
 }
