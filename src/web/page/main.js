@@ -59,8 +59,9 @@ function centred({ layout, state }) {
   return { ...state, windows: state.windows.map((window) => ({ ...window, left, top })) };
 }
 
-/** Resolves once the frame that shows what is drawn now has been made. */
-const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+// Resolves once the frame that shows what is drawn now is made and the next one begins: by then
+// the first is painted, and the work that follows does not compete with it.
+const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve))));
 
 async function main() {
   const desk = byId('desk');

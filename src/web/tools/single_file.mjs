@@ -47,7 +47,7 @@ const sha256 = (/** @type {string} */ text) => `'sha256-${createHash('sha256').u
 /** @param {string} folder @returns {string} the single file's HTML */
 export function buildSingleFile(folder) {
   const html = readFileSync(path.join(folder, 'index.html'), 'utf8');
-  const entry = /<script type="module" src="([^"]+)"><\/script>/.exec(html);
+  const entry = /<script type="module" src="([^"]+)"([^>]*)><\/script>/.exec(html);
   if (!entry) throw new Error('single_file: index.html has no module script');
   // A "</script" inside the code would end the element early; "<\/" means the same to the script.
   const script = bundle(folder, entry[1], { 'embedded.js': embeddedModule(folder) }).text.replace(/<\/(script)/gi, '<\\/$1');
@@ -63,7 +63,7 @@ export function buildSingleFile(folder) {
     .replace(/<meta http-equiv="Content-Security-Policy" content="[^"]*">/, () => `<meta http-equiv="Content-Security-Policy" content="${policy}">`);
   out = out
     .replace(/<link rel="stylesheet" href="style.css">/, () => `<style>${style}</style>`)
-    .replace(entry[0], () => `<script type="module">${script}</script>`);
+    .replace(entry[0], () => `<script type="module"${entry[2]}>${script}</script>`);
   const left = /<(?:link|script|img)\b[^>]*\b(?:href|src)="(?!data:)[^"]*"[^>]*>/.exec(out);
   if (left || !out.includes(policy)) throw new Error(`single_file: index.html still needs a file beside it: ${left?.[0] ?? 'policy'}`);
   return out;
