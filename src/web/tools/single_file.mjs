@@ -26,9 +26,11 @@ function embeddedModule(folder) {
   const wasm = readFileSync(path.join(folder, 'vertola_core.wasm')).toString('base64');
   const drawings = Object.fromEntries(readdirSync(path.join(folder, 'assets')).filter((name) => name.endsWith('.svg'))
     .sort().map((name) => [path.basename(name, '.svg'), dataUrl(path.join(folder, 'assets', name))]));
+  // The core is decoded when it is started, after the main menu's first look, not before it.
   return `${glue.replace(/^export default createVertola;$/m, '')}
-const wasmBinary = Uint8Array.from(atob(${JSON.stringify(wasm)}), (c) => c.charCodeAt(0));
-export const embedded = { createVertola, wasmBinary, drawings: ${JSON.stringify(drawings)} };
+const coreBase64 = ${JSON.stringify(wasm)};
+export const embedded = { createVertola, get wasmBinary() { return Uint8Array.from(atob(coreBase64), (c) => c.charCodeAt(0)); },
+  drawings: ${JSON.stringify(drawings)} };
 `;
 }
 
