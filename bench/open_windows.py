@@ -3,8 +3,8 @@
 opens it to the moment the opened window looks final (its pixels first equal what it shows
 --settle seconds after it was mapped, read with XGetImage), on a private Xvfb.
 
-The window is read each time the server reports it drawn (the DAMAGE extension), so the reads
-never stand between the program and the server. `--watch poll` reads it over and over instead, as
+The server reports each drawing of the window (the DAMAGE extension), and the window is read once
+its drawing pauses, so the reads never stand between the program and the server while it draws. `--watch poll` reads it over and over instead, as
 fast as the server answers; the server then spends most of its time on the reads, and every
 figure grows by milliseconds of waiting that a pupil's desktop does not have.
 
@@ -55,6 +55,8 @@ SCORE_BUTTONS = {"cmdcalcola": (1320, 1920, 1815, 1215), "cmdok": (1680, 4440, 9
 
 # Qt's caret shows for half of its one-second flash time, then hides for the other half.
 BLINK_PERIOD = 0.6
+# The drawing has paused for this long when a window is read; a caret blinks far more slowly.
+QUIET = 0.05
 # Windows that are only passed through are clicked once they are mapped and drawn.
 PASS_SETTLE = 0.3
 
@@ -235,31 +237,36 @@ class Walk:
         return shots
 
     def damage_shots(self, win, t_map, settle):
-        """Reads the window once at its map and again each time the server reports it drawn."""
+        """Notes when the server reports the window drawn, and reads it once the drawing has paused
+        for QUIET seconds: the look read is the one the last report brought, and it stood from that
+        report on. Reading at each report would take the CPU and the server from the program
+        while it is still drawing."""
         g = win.get_geometry()
         watched = win.damage_create(damage.DamageReportNonEmpty)
-        shot = self.read(win, g)
-        shots = [(time.perf_counter(), shot)]
+        self.d.sync()
+        # Whatever was drawn before the watch began stood by now at the latest.
+        drawn_at = time.perf_counter()
+        shots = []
         while True:
-            left = settle - (time.perf_counter() - t_map)
+            now = time.perf_counter()
+            left = settle - (now - t_map)
+            if drawn_at is not None and (now - drawn_at >= QUIET or left <= 0):
+                shots.append((drawn_at, self.read(win, g)))
+                drawn_at = None
             if left <= 0:
                 break
+            wait = left if drawn_at is None else min(left, QUIET - (now - drawn_at))
             if not self.d.pending_events():
-                select.select([self.d.fileno()], [], [], left)
-            drawn = False
+                select.select([self.d.fileno()], [], [], max(wait, 0))
             while self.d.pending_events():
                 ev = self.d.next_event()
                 if ev.type == self.damage_event and ev.drawable.id == win.id:
-                    drawn = True
+                    # Cleared so that the next drawing is reported again.
+                    self.d.damage_subtract(watched)
+                    self.d.flush()
+                    drawn_at = time.perf_counter()
                 elif ev.type == X.UnmapNotify and ev.event == self.root:
                     self.shown.pop(ev.window.id, None)
-            if drawn:
-                # Cleared before the read, so that anything drawn after it is reported again; the
-                # time is the read's end, the latest the picture read can stand for.
-                self.d.damage_subtract(watched)
-                self.d.sync()
-                shot = self.read(win, g)
-                shots.append((time.perf_counter(), shot))
         self.d.damage_destroy(watched)
         self.d.sync()
         return shots
