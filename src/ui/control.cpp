@@ -138,7 +138,7 @@ Control::Control(const ControlSpec& design, QWidget* parent, bool captionOnApply
     : design_(&design), widget_(createWidget(design, parent)) {
     widget_->setObjectName(toQString(design.name));
     if (!design.accessibleName.empty()) widget_->setAccessibleName(toQString(design.accessibleName));
-    if (design.kind != Kind::Line) widget_->setFont(toQFont(design.font));
+    if (design.kind != Kind::Line) widget_->setFont(controlFont(design));
     widget_->setGeometry(design.kind == Kind::Line ? lineGeometry(design.rect) : toPixels(design.rect));
     if (!captionOnApply || design.kind != Kind::Button) applyText(std::string(design.caption));
     if (design.fore) applyFore(design.fore);

@@ -33,4 +33,13 @@ QFont toQFont(const Font& font) {
     return qfont;
 }
 
+// A label or button shows only the tables' and the core's own texts, whose every character its
+// face has: it needs no fallback faces, whose list fontconfig takes milliseconds to sort at each
+// face's first use. A cell shows whatever the pupil types or pastes, and keeps them.
+QFont controlFont(const ControlSpec& design) {
+    QFont font = toQFont(design.font);
+    if (design.kind != Kind::TextBox) font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 }  // namespace vertola::ui

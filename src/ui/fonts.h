@@ -14,5 +14,7 @@ const QStringList& comicSubstitutes();  // for "Comic Sans MS"
 void installFontSubstitutions();
 
 QFont toQFont(const Font& font);
+// The face a control of the tables shows its text in.
+QFont controlFont(const ControlSpec& design);
 
 }  // namespace vertola::ui

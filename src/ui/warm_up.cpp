@@ -16,19 +16,18 @@
 namespace vertola::ui {
 
 std::vector<TextSample> textSamples() {
-    std::vector<std::pair<Font, QString>> byFace;
+    // A cell lays out its empty text in the default face before it takes its own.
+    std::vector<TextSample> samples{{QApplication::font("QLineEdit"), QString()}};
     for (WindowId id : kAllWindows) {
         for (const ControlSpec& design : layoutOf(id).controls) {
             if (design.kind == Kind::Line || design.kind == Kind::Picture) continue;
-            auto face = std::find_if(byFace.begin(), byFace.end(), [&](const auto& seen) { return seen.first == design.font; });
-            if (face == byFace.end()) face = byFace.insert(byFace.end(), {design.font, QStringLiteral("0123456789 ")});
+            const QFont font = controlFont(design);
+            auto face = std::find_if(samples.begin(), samples.end(), [&](const TextSample& seen) { return seen.font == font; });
+            if (face == samples.end()) face = samples.insert(samples.end(), {font, QStringLiteral("0123456789 ")});
             for (QChar c : toQString(design.caption))
-                if (c != QLatin1Char('&') && !face->second.contains(c)) face->second += c;
+                if (c != QLatin1Char('&') && !face->characters.contains(c)) face->characters += c;
         }
     }
-    // A cell lays out its empty text in the default face before it takes its own.
-    std::vector<TextSample> samples{{QApplication::font("QLineEdit"), QString()}};
-    for (const auto& [font, characters] : byFace) samples.push_back({toQFont(font), characters});
     return samples;
 }
 

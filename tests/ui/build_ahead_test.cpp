@@ -89,11 +89,26 @@ TEST(TextSamples, HoldEveryFaceOfTheTablesWithEveryCharacterItsCaptionsShow) {
         for (const ControlSpec& design : layoutOf(id).controls) {
             if (design.kind == Kind::Line || design.kind == Kind::Picture) continue;
             SCOPED_TRACE(std::string(layoutOf(id).name) + " " + std::string(design.name));
-            const QFont font = ui::toQFont(design.font);
+            const QFont font = ui::controlFont(design);
             auto sample = std::find_if(samples.begin(), samples.end(), [&](const ui::TextSample& s) { return s.font == font; });
             ASSERT_NE(sample, samples.end());
             const QString shown = qs(design.caption).remove(QLatin1Char('&'));
             for (QChar c : shown) EXPECT_TRUE(sample->characters.contains(c)) << int(c.unicode());
+        }
+    }
+}
+
+// Labels and buttons draw without fallback faces, so their own face must hold every character
+// the tables and the core put in them: ASCII and the accented letters of Italian.
+TEST(TextFaces, EveryLabelAndButtonFaceHoldsEveryCharacterTheProgramShows) {
+    QString shown = QStringLiteral("àèéìòùÀÈÉÌÒÙ");
+    for (char16_t c = 0x20; c < 0x7f; ++c) shown += QChar(c);
+    for (WindowId id : kAllWindows) {
+        for (const ControlSpec& design : layoutOf(id).controls) {
+            if (design.kind != Kind::Label && design.kind != Kind::Button && design.kind != Kind::PictureButton) continue;
+            const QFontMetrics metrics(ui::controlFont(design));
+            for (QChar c : std::as_const(shown))
+                EXPECT_TRUE(metrics.inFontUcs4(c.unicode())) << layoutOf(id).name << " " << design.name << " " << int(c.unicode());
         }
     }
 }
