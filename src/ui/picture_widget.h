@@ -23,11 +23,12 @@ protected:
 };
 
 // Where the copy of a window's drawing at a scale is kept, relative to the pictures' root: its
-// device pixels in QImage::Format_RGB32, row after row.
+// device pixels in QImage::Format_RGB32, row after row, packed by packPixels.
 QString prerenderedName(const QString& window, const QString& control, qreal scale);
 
 // The copy of a window's drawing for this logical size and scale, or null; whether it fits this
 // machine is the caller's question (PictureWidget asks it).
+QByteArray packPixels(const QImage& image);
 QImage prerenderedCopy(const QString& window, const QString& control, QSize size, qreal scale);
 
 // What decides how the drawings' text is rasterised here: the Qt version, the system's

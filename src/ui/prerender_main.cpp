@@ -63,8 +63,7 @@ bool renderWindow(WindowId id, const QDir& out) {
         const QRect area = picture.widget()->geometry();
         const QImage part = shot.copy(QRect(area.topLeft() * scale, area.size() * scale));
         const QString name = ui::prerenderedName(window.objectName(), picture.widget()->objectName(), scale);
-        const QByteArray pixels(reinterpret_cast<const char*>(part.constBits()), part.sizeInBytes());
-        if (!write(out.filePath(name), pixels)) return false;
+        if (!write(out.filePath(name), ui::packPixels(part))) return false;
     }
     return true;
 }
@@ -95,16 +94,25 @@ bool writeResourceList(const QDir& out, const QString& name, const QStringList& 
     return write(out.filePath(name), qrc);
 }
 
-// What the start reads, the main menu's drawings and the icons, in one list; the other windows'
-// drawings in another, which the build compresses differently (see CMakeLists.txt).
+// Three lists, which the build compresses differently (see CMakeLists.txt): the main menu's
+// drawings at scale 1, which the start reads; the icons and the main menu at scale 2; the other
+// windows' drawings.
 bool writeResourceLists(const QDir& out) {
     const QStringList files = out.entryList({QStringLiteral("*.rgb32"), QStringLiteral("*.argb32"), QStringLiteral("fingerprint.txt")}, QDir::Files, QDir::Name);
     const QString start = ui::toQString(layoutOf(kAllWindows.front()).name) + QLatin1Char('-');
     QStringList atStart;
+    QStringList other;
     QStringList later;
-    for (const QString& file : files)
-        (file.endsWith(QStringLiteral(".rgb32")) && !file.startsWith(start) ? later : atStart) << file;
-    return writeResourceList(out, QStringLiteral("pictures.qrc"), atStart) &&
+    for (const QString& file : files) {
+        if (!file.endsWith(QStringLiteral(".rgb32")))
+            other << file;
+        else if (!file.startsWith(start))
+            later << file;
+        else
+            (file.endsWith(QStringLiteral("@1.rgb32")) ? atStart : other) << file;
+    }
+    return writeResourceList(out, QStringLiteral("pictures-start.qrc"), atStart) &&
+           writeResourceList(out, QStringLiteral("pictures.qrc"), other) &&
            writeResourceList(out, QStringLiteral("pictures-later.qrc"), later);
 }
 
