@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Debian packages: to build and test, and what the program needs when it runs.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 locales \
-  libxcb1-dev
+  libxcb1-dev libfontconfig-dev
 # The window-manager tests drive the real program under these window managers.
 CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev lintian xvfb xauth \
   openbox xfwm4 metacity dbus-daemon python3-xlib xdotool wmctrl

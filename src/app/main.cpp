@@ -1,6 +1,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <cstdio>
+#include <thread>
+#ifdef VERTOLA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "shell/program.h"
 #include "ui/assets.h"
@@ -16,6 +20,11 @@
 using namespace vertola;
 
 int main(int, char* argv[]) {
+#ifdef VERTOLA_HAVE_FONTCONFIG
+    // Reading fontconfig's configuration and caches is most of the first caption's measuring; on
+    // a core of its own it is done while Qt starts, and Qt then finds it done.
+    std::jthread fontconfig([] { FcInit(); });
+#endif
     const ui::PlatformChoice choice = ui::choosePlatform(ui::currentDisplayEnvironment());
     if (!choice.displayAvailable || (choice.x11Only && !x11ServerAnswers())) {
         std::fputs("vertola: impossibile aprire lo schermo (nessun display disponibile)\n", stderr);
@@ -37,6 +46,9 @@ int main(int, char* argv[]) {
 
     Program program(services.services());
     ui::ProgramView view(program, &services.screen);
+#ifdef VERTOLA_HAVE_FONTCONFIG
+    fontconfig.join();
+#endif
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
     QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // What the other windows need on their first showing is made ready as the pupil starts, so
