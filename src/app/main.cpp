@@ -20,17 +20,17 @@
 using namespace vertola;
 
 int main(int, char* argv[]) {
-#ifdef VERTOLA_HAVE_FONTCONFIG
-    // Reading fontconfig's configuration and caches is most of the first caption's measuring; on
-    // a core of its own it is done while Qt starts, and Qt then finds it done.
-    std::jthread fontconfig([] { FcInit(); });
-#endif
     const ui::PlatformChoice choice = ui::choosePlatform(ui::currentDisplayEnvironment());
     if (!choice.displayAvailable || (choice.x11Only && !x11ServerAnswers())) {
         std::fputs("vertola: impossibile aprire lo schermo (nessun display disponibile)\n", stderr);
         return 1;
     }
     if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
+#ifdef VERTOLA_HAVE_FONTCONFIG
+    // Reading fontconfig's configuration and caches is most of the first caption's measuring; on
+    // a core of its own it is done while Qt starts, and Qt then finds it done.
+    std::jthread fontconfig([] { FcInit(); });
+#endif
 
     ui::BareArguments arguments(argv[0]);
     QApplication app(arguments.argc(), arguments.argv());
