@@ -4,8 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QResource>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace vertola::ui {
 
@@ -28,7 +34,9 @@ bool renderingIsLocal() {
     return false;
 }
 
-bool copiesFit() {
+}  // namespace
+
+bool prerenderedCopiesFit() {
     static const bool fit = [] {
         if (renderingIsLocal()) return false;
         QFile built(QStringLiteral(":/pictures/fingerprint.txt"));
@@ -36,8 +44,6 @@ bool copiesFit() {
     }();
     return fit;
 }
-
-}  // namespace
 
 QString prerenderedName(const QString& window, const QString& control, qreal scale) {
     return QStringLiteral("%1-%2@%3.rgb32").arg(window, control).arg(scale);
@@ -79,40 +85,95 @@ QByteArray packPixels(const QImage& image) {
     return QByteArray(reinterpret_cast<const char*>(words.constData()), words.size() * 4);
 }
 
-QImage prerenderedCopy(const QString& window, const QString& control, QSize size, qreal scale) {
-    QFile file(QStringLiteral(":/pictures/") + prerenderedName(window, control, scale));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray packed = file.readAll();
-    QImage copy(size * scale, QImage::Format_RGB32);
-    if (copy.isNull() || packed.size() % 4 != 0) return {};
-    auto* out = reinterpret_cast<quint32*>(copy.bits());
-    const qsizetype total = copy.sizeInBytes() / 4;
-    const auto* in = reinterpret_cast<const quint32*>(packed.constData());
-    const qsizetype words = packed.size() / 4;
-    qsizetype at = 0;
-    qsizetype i = 0;
-    // A copy that does not fill the picture exactly is not used.
-    while (i < words) {
-        const quint32 length = in[i] >> 1;
-        const bool run = in[i] & 1u;
-        ++i;
-        if (length > total - at || (run ? words - i < 1 : words - i < length)) return {};
-        if (run) {
-            std::fill_n(out + at, length, in[i++]);
-        } else {
-            std::memcpy(out + at, in + i, length * 4u);
-            i += length;
+PixelUnpacker::PixelUnpacker(const QByteArray& packed, qsizetype total)
+    : in_(packed.constData()),
+      words_(packed.size() / 4),
+      total_(total),
+      good_(packed.size() % 4 == 0 && total >= 0) {}
+
+bool PixelUnpacker::next(quint32* out, qsizetype count) {
+    if (!good_ || count > total_ - given_) return good_ = false;
+    while (count > 0) {
+        if (left_ == 0) {
+            if (word_ == words_) return good_ = false;
+            left_ = word(word_) >> 1;
+            run_ = word(word_) & 1u;
+            ++word_;
+            // A copy that does not fill the picture exactly is not used.
+            if (left_ > total_ - given_ || (run_ ? words_ - word_ < 1 : words_ - word_ < left_)) return good_ = false;
+            if (left_ == 0) {
+                if (run_) ++word_;
+                continue;
+            }
         }
-        at += length;
+        const qsizetype now = std::min<qsizetype>(left_, count);
+        if (run_) {
+            std::fill_n(out, now, word(word_));
+        } else {
+            std::memcpy(out, in_ + word_ * 4, static_cast<std::size_t>(now) * 4u);
+            word_ += now;
+        }
+        left_ -= static_cast<quint32>(now);
+        if (run_ && left_ == 0) ++word_;
+        out += now;
+        count -= now;
+        given_ += now;
     }
-    if (at != total) return {};
+    return true;
+}
+
+namespace {
+
+QByteArray compiledIn(const QString& name) {
+    const QResource resource(QStringLiteral(":/pictures/") + name);
+    if (!resource.isValid()) return {};
+    // What is stored as is is read in place, without a copy.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    return resource.uncompressedData();
+}
+
+}  // namespace
+
+QImage prerenderedCopy(const QString& window, const QString& control, QSize size, qreal scale) {
+    const QByteArray packed = compiledIn(prerenderedName(window, control, scale));
+    if (packed.isEmpty()) return {};
+    QImage copy(size * scale, QImage::Format_RGB32);
+    if (copy.isNull()) return {};
+    const qsizetype total = copy.sizeInBytes() / 4;
+    PixelUnpacker pixels(packed, total);
+    if (!pixels.next(reinterpret_cast<quint32*>(copy.bits()), total) || !pixels.finished()) return {};
     copy.setDevicePixelRatio(scale);
     return copy;
 }
 
+void releaseCompiledIn(const QByteArray& data) {
+#if defined(__linux__) && defined(MADV_DONTNEED)
+    // Data read in place has no block of its own: see compiledIn.
+    if (const_cast<QByteArray&>(data).data_ptr().d_ptr() || data.isEmpty()) return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto from = reinterpret_cast<std::uintptr_t>(data.constData());
+    const std::uintptr_t begin = (from + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (from + static_cast<std::uintptr_t>(data.size())) & ~(page - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+#else
+    Q_UNUSED(data);
+#endif
+}
+
+QString prerenderedLookName(const QString& window, qreal scale) {
+    return QStringLiteral("%1@%2.look.rgb32").arg(window).arg(scale);
+}
+
+QByteArray prerenderedLook(const QString& window, QSize size, qreal scale) {
+    // The size is the window's own, which the copy was made at; the reader checks it fills it.
+    if (size.isEmpty() || !prerenderedCopiesFit()) return {};
+    return compiledIn(prerenderedLookName(window, scale));
+}
+
 QImage PictureWidget::prerendered() const {
     const QWidget* window = parentWidget();
-    if (!window || window->objectName().isEmpty() || !copiesFit()) return {};
+    if (!window || window->objectName().isEmpty() || !prerenderedCopiesFit()) return {};
     return prerenderedCopy(window->objectName(), objectName(), size(), devicePixelRatio());
 }
 

@@ -16,6 +16,8 @@
 #include "ui/control.h"
 #include "ui/fonts.h"
 #include "ui/picture_widget.h"
+#include "ui/program_view.h"
+#include "ui/qt_services.h"
 #include "ui/twips.h"
 
 using namespace vertola;
@@ -68,6 +70,20 @@ bool renderWindow(WindowId id, const QDir& out) {
     return true;
 }
 
+// The main menu as the start shows it, focus and all, which the X server fills the window with
+// from its map until the program's own first paint.
+bool renderFirstLook(const QDir& out) {
+    ui::QtServices services;
+    Program program(services.services());
+    ui::ProgramView view(program, &services.screen);
+    view.start();
+    ui::WindowWidget* window = view.widget(kAllWindows.front());
+    if (!window) return false;
+    QApplication::processEvents();
+    const QImage look = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return write(out.filePath(ui::prerenderedLookName(window->objectName(), 1)), ui::packPixels(look));
+}
+
 bool writeIcon(std::string_view name, int side, const QDir& out) {
     const QImage image = ui::renderAsset(name, side);
     if (image.isNull()) return true;
@@ -99,14 +115,14 @@ bool writeResourceList(const QDir& out, const QString& name, const QStringList& 
 // windows' drawings.
 bool writeResourceLists(const QDir& out) {
     const QStringList files = out.entryList({QStringLiteral("*.rgb32"), QStringLiteral("*.argb32"), QStringLiteral("fingerprint.txt")}, QDir::Files, QDir::Name);
-    const QString start = ui::toQString(layoutOf(kAllWindows.front()).name) + QLatin1Char('-');
+    const QString first = ui::toQString(layoutOf(kAllWindows.front()).name);
     QStringList atStart;
     QStringList other;
     QStringList later;
     for (const QString& file : files) {
         if (!file.endsWith(QStringLiteral(".rgb32")))
             other << file;
-        else if (!file.startsWith(start))
+        else if (!file.startsWith(first + QLatin1Char('-')) && !file.startsWith(first + QLatin1Char('@')))
             later << file;
         else
             (file.endsWith(QStringLiteral("@1.rgb32")) ? atStart : other) << file;
@@ -137,6 +153,10 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "vertola_prerender: cannot write the drawings of %s\n", std::string(layoutOf(id).name).c_str());
             return 1;
         }
+    }
+    if (!doubled && !renderFirstLook(out)) {
+        std::fputs("vertola_prerender: cannot write the main menu's first look\n", stderr);
+        return 1;
     }
     if (!renderIcons(out) || !write(out.filePath(QStringLiteral("fingerprint.txt")), ui::renderingFingerprint().toUtf8()) ||
         !writeResourceLists(out)) {

@@ -8,9 +8,11 @@
 #include "ui/control.h"
 #include "ui/picture_widget.h"
 #include "ui/twips.h"
+#include "widget_harness.h"
 
 using namespace vertola;
 using namespace vertola::ui;
+using vertola::testing::UiHarness;
 
 namespace {
 
@@ -80,6 +82,63 @@ TEST(PrerenderedIcons, EveryIconCopyIsTheDrawingRenderedLive) {
         ASSERT_FALSE(copy.isNull());
         EXPECT_EQ(copy, renderAsset(name, side));
     }
+}
+
+// Pixels packed as the build packs them, read back in pieces of any size.
+struct UnpackCase {
+    const char* what;
+    std::vector<quint32> words;
+    qsizetype total;
+    std::vector<quint32> pixels;  // empty: the data does not fill `total` exactly
+};
+
+QByteArray bytesOf(const std::vector<quint32>& words) {
+    return QByteArray(reinterpret_cast<const char*>(words.data()), static_cast<qsizetype>(words.size() * 4));
+}
+
+TEST(PixelUnpacker, GivesThePackedPixelsInPiecesOfAnySizeAndRefusesDataThatDoesNotFillThePicture) {
+    const std::vector<UnpackCase> cases = {
+        {"a run, a stretch, a run", {3u << 1 | 1, 7, 2u << 1, 8, 9, 4u << 1 | 1, 5}, 9, {7, 7, 7, 8, 9, 5, 5, 5, 5}},
+        {"words of no length in between", {0u << 1 | 1, 6, 2u << 1 | 1, 1, 0u << 1, 1u << 1, 2}, 3, {1, 1, 2}},
+        {"one pixel short", {3u << 1 | 1, 7}, 4, {}},
+        {"one pixel over", {5u << 1 | 1, 7}, 4, {}},
+        {"a stretch cut short", {3u << 1, 1, 2}, 3, {}},
+        {"a run without its colour", {2u << 1 | 1}, 2, {}},
+    };
+    for (const UnpackCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray packed = bytesOf(c.words);
+        for (qsizetype piece : {qsizetype{1}, qsizetype{2}, qsizetype{4}, c.total}) {
+            PixelUnpacker unpacker(packed, c.total);
+            std::vector<quint32> out(static_cast<std::size_t>(c.total));
+            bool good = true;
+            for (qsizetype at = 0; at < c.total && good; at += piece)
+                good = unpacker.next(out.data() + at, std::min(piece, c.total - at));
+            EXPECT_EQ(good && unpacker.finished(), !c.pixels.empty()) << piece;
+            if (!c.pixels.empty()) {
+                EXPECT_EQ(out, c.pixels) << piece;
+            }
+        }
+    }
+    // Packed data is whole words.
+    EXPECT_FALSE(PixelUnpacker(bytesOf({2u << 1 | 1, 7}).chopped(1), 2).finished());
+}
+
+// What the X server shows from the map is what the program paints once it has the focus.
+TEST(FirstLook, IsTheMainMenuAsThePupilFirstSeesIt) {
+    UiHarness h;
+    h.view.start();
+    ASSERT_TRUE(h.activate(WindowId::frmuno));
+    ui::WindowWidget* window = h.widget(WindowId::frmuno);
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.devicePixelRatio() != 1) GTEST_SKIP() << "the look is made at scale 1 only";
+    const QByteArray look = prerenderedLook(window->objectName(), window->size(), 1);
+    ASSERT_FALSE(look.isEmpty());
+    QImage unpacked(window->size(), QImage::Format_RGB32);
+    PixelUnpacker pixels(look, qsizetype(unpacked.width()) * unpacked.height());
+    ASSERT_TRUE(pixels.next(reinterpret_cast<quint32*>(unpacked.bits()), qsizetype(unpacked.width()) * unpacked.height()));
+    EXPECT_TRUE(pixels.finished());
+    EXPECT_EQ(unpacked, shown);
 }
 
 // A window built to be shown leaves its buttons' captions to the first apply, after the map.
