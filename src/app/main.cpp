@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <malloc.h>
 #include <cstdio>
 #include <thread>
 #ifdef VERTOLA_HAVE_FONTCONFIG
@@ -11,13 +13,21 @@
 #include "ui/bare_arguments.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
+#include "ui/picture_widget.h"
 #include "ui/platform_choice.h"
 #include "ui/program_view.h"
 #include "ui/qt_services.h"
+#include "ui/twips.h"
 #include "ui/warm_up.h"
+#include "ui/x11_desktop.h"
 #include "x11_probe.h"
 
 using namespace vertola;
+
+namespace {
+// Past the main menu's first paint and the focus arriving.
+constexpr int kStartFreedAfterMs = 250;
+}  // namespace
 
 int main(int, char* argv[]) {
     const ui::PlatformChoice choice = ui::choosePlatform(ui::currentDisplayEnvironment());
@@ -26,11 +36,21 @@ int main(int, char* argv[]) {
         return 1;
     }
     if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
+    const WindowLayout& first = layoutOf(WindowId::frmuno);
+    ui::FirstLook firstLook(ui::toQString(first.name), QSize(ui::toPixels(first.clientWidth), ui::toPixels(first.clientHeight)));
+    // On a core of its own while Qt starts, which then finds them done: reading fontconfig's
+    // configuration and caches, most of the first caption's measuring; the question whether the
+    // drawings' copies fit this machine; and on X11 the main menu's look, which the server then
+    // shows from the map on.
+    // The server Qt will talk to: the one DISPLAY names, with no other option given.
+    const bool x11 = choice.x11Only && qgetenv("QT_QPA_PLATFORM") == "xcb";
+    std::jthread early([&firstLook, x11] {
 #ifdef VERTOLA_HAVE_FONTCONFIG
-    // Reading fontconfig's configuration and caches is most of the first caption's measuring; on
-    // a core of its own it is done while Qt starts, and Qt then finds it done.
-    std::jthread fontconfig([] { FcInit(); });
+        FcInit();
 #endif
+        ui::prerenderedCopiesFit();
+        if (x11) firstLook.upload();
+    });
 
     ui::BareArguments arguments(argv[0]);
     QApplication app(arguments.argc(), arguments.argv());
@@ -46,9 +66,8 @@ int main(int, char* argv[]) {
 
     Program program(services.services());
     ui::ProgramView view(program, &services.screen);
-#ifdef VERTOLA_HAVE_FONTCONFIG
-    fontconfig.join();
-#endif
+    early.join();
+    view.setFirstLook(&firstLook);
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
     QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // What the other windows need on their first showing is made ready as the pupil starts, so
@@ -58,5 +77,11 @@ int main(int, char* argv[]) {
         view.buildAhead();
     });
     view.start();
+    // What the start freed goes back to the system once the main menu is up, rather than stay
+    // with the program while the pupil works.
+    QTimer::singleShot(kStartFreedAfterMs, [&firstLook] {
+        firstLook.release();
+        malloc_trim(0);
+    });
     return QApplication::exec();
 }

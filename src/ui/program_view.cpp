@@ -1,5 +1,7 @@
 #include "ui/program_view.h"
 
+#include "ui/x11_desktop.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -62,7 +64,13 @@ void ProgramView::syncWindow(WindowId id) {
     // A window is mapped before its controls take the core's state, as a bare Qt window is mapped
     // before it measures any text: wrapping the captions loads the font database. Nothing is
     // painted in between, so the first picture is the final one.
-    if (appearing) widget.show();
+    if (appearing) {
+        // Only the first window to appear can have been given its look ahead.
+        if (FirstLook* look = std::exchange(firstLook_, nullptr); look && look->showAtMap(widget))
+            widget.dropBackgroundOncePainted();
+        widget.show();
+        widget.readyBackingStore();
+    }
     widget.apply(*window);
     if (!shown) {
         if (!widget.isHidden()) widget.hide();

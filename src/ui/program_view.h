@@ -13,6 +13,7 @@
 namespace vertola::ui {
 
 class QtScreen;
+class FirstLook;
 
 // The Qt face of a Program: forwards the user's events to it and, after each, brings the widgets
 // in line with its windows (create on load, show, hide, raise, destroy on close, control values,
@@ -24,6 +25,8 @@ public:
     explicit ProgramView(Program& program, QtScreen* screen = nullptr);
     ~ProgramView() override;
 
+    // The look the first window to appear is given for its map, if any; it must outlive start().
+    void setFirstLook(FirstLook* look) { firstLook_ = look; }
     void start();
     void sync();
     void tick(WindowId window);
@@ -76,6 +79,7 @@ private:
     QTimer* aheadTimer_ = nullptr;
     bool syncing_ = false;
     bool endAnnounced_ = false;
+    FirstLook* firstLook_ = nullptr;
 };
 
 }  // namespace vertola::ui

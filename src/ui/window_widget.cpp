@@ -1,9 +1,18 @@
 #include "ui/window_widget.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+#include <utility>
+#include <cstdint>
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 #include "ui/assets.h"
 #include "ui/palette.h"
@@ -90,6 +99,28 @@ std::string_view WindowWidget::controlName(const QWidget* widget) const {
 void WindowWidget::apply(const Window& window) {
     const std::vector<ControlState>& states = window.controls();
     for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i) controls_[i].apply(states[i]);
+}
+
+void WindowWidget::readyBackingStore() {
+    QBackingStore* store = backingStore();
+    if (!store || !isWindow()) return;
+    store->resize(size());
+    // A scaled store hands out a device of its own; the pages are then left to the first paint.
+    const auto* image = dynamic_cast<const QImage*>(store->paintDevice());
+    if (!image || image->isNull()) return;
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(image->constBits()) & ~(page - 1);
+    const auto end = reinterpret_cast<std::uintptr_t>(image->constBits()) + static_cast<std::uintptr_t>(image->sizeInBytes());
+    // Only the kernel's bookkeeping changes; an older kernel refuses and the paint faults them in.
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#endif
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Once this paint is on screen.
+    if (std::exchange(lookAtMap_, false)) QTimer::singleShot(0, this, [this] { forgetLookAtMap(*this); });
 }
 
 void WindowWidget::focusControl(std::string_view name) {

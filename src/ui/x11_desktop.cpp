@@ -1,9 +1,12 @@
 #include "ui/x11_desktop.h"
 
+#include "ui/picture_widget.h"
 #include "ui/window_widget.h"
 
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -12,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #ifdef VERTOLA_HAVE_XCB
@@ -48,7 +52,8 @@ template <typename T>
 using Reply = std::unique_ptr<T, FreeReply>;
 
 xcb_connection_t* connection() {
-    if (!onX11()) return nullptr;
+    // After the application, at the program's end, there is none.
+    if (!QCoreApplication::instance() || !onX11()) return nullptr;
     const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }
@@ -143,8 +148,110 @@ void keepOffTaskBar(QWidget& window) {
                         states.data());
 }
 
+namespace {
+
+// Whether a visual of the screen is 24-bit RGB in 32-bit pixels, as QImage's RGB32 lies in memory.
+bool isRgb32(const xcb_setup_t* setup, const xcb_screen_t* screen, xcb_visualid_t visual) {
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || screen->root_depth != 24) return false;
+    bool rgb = false;
+    for (auto d = xcb_screen_allowed_depths_iterator(screen); d.rem; xcb_depth_next(&d)) {
+        if (d.data->depth != screen->root_depth) continue;
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
+            if (v.data->visual_id == visual)
+                rgb = v.data->_class == XCB_VISUAL_CLASS_TRUE_COLOR && v.data->red_mask == 0xff0000u &&
+                      v.data->green_mask == 0xff00u && v.data->blue_mask == 0xffu;
+    }
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        if (f.data->depth == screen->root_depth) rgb = rgb && f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
+    return rgb;
+}
+
+}  // namespace
+
+FirstLook::FirstLook(QString window, QSize size) : window_(std::move(window)), size_(size) {}
+
+FirstLook::~FirstLook() { release(); }
+
+void FirstLook::upload() {
+    const QByteArray look = prerenderedLook(window_, size_, 1);
+    // In bands of rows through a small buffer: the whole picture is never unpacked in memory.
+    std::array<quint32, 2048> band{};
+    const int width = size_.width();
+    const int height = size_.height();
+    if (look.isEmpty() || width <= 0 || height <= 0 || static_cast<std::size_t>(width) > band.size()) return;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    connection_ = c;
+    if (xcb_connection_has_error(c)) return;
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    if (!isRgb32(setup, screen, screen->root_visual)) return;
+    const xcb_pixmap_t pixmap = xcb_generate_id(c);
+    const xcb_gcontext_t gc = xcb_generate_id(c);
+    xcb_create_pixmap(c, screen->root_depth, pixmap, screen->root, static_cast<uint16_t>(width),
+                      static_cast<uint16_t>(height));
+    xcb_create_gc(c, gc, pixmap, 0, nullptr);
+    const int rows = static_cast<int>(band.size()) / width;
+    PixelUnpacker pixels(look, qsizetype(width) * height);
+    bool filled = true;
+    for (int y = 0; y < height && filled; y += rows) {
+        const int n = std::min(rows, height - y);
+        filled = pixels.next(band.data(), qsizetype(width) * n);
+        if (filled)
+            xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, static_cast<uint16_t>(width),
+                          static_cast<uint16_t>(n), 0, static_cast<int16_t>(y), 0, screen->root_depth,
+                          static_cast<uint32_t>(width * n * 4), reinterpret_cast<const uint8_t*>(band.data()));
+    }
+    xcb_free_gc(c, gc);
+    releaseCompiledIn(look);
+    if (!filled || !pixels.finished()) {
+        xcb_free_pixmap(c, pixmap);
+        xcb_flush(c);
+        return;
+    }
+    // Once this is answered the pixmap exists for any connection to name.
+    const Reply<xcb_get_input_focus_reply_t> done(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    if (done) pixmap_ = pixmap;
+}
+
+bool FirstLook::showAtMap(QWidget& window) {
+    xcb_connection_t* c = connection();
+    const auto pixmap = static_cast<xcb_pixmap_t>(std::exchange(pixmap_, 0));
+    if (!c || !pixmap || window.objectName() != window_ || window.size() != size_ || window.devicePixelRatio() != 1)
+        return false;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    // The pixmap has the screen's depth, which Qt gives every window without an alpha channel.
+    if (!window.windowHandle() || window.windowHandle()->format().hasAlpha()) return false;
+    // The window keeps the pixels for as long as they are its background, whatever becomes of
+    // the connection that made them.
+    xcb_change_window_attributes(c, id, XCB_CW_BACK_PIXMAP, &pixmap);
+    return true;
+}
+
+void FirstLook::release() {
+    auto* own = static_cast<xcb_connection_t*>(std::exchange(connection_, nullptr));
+    if (!own) return;
+    // Whatever Qt's connection asked of the pixmap is done before it goes with its connection.
+    if (xcb_connection_t* c = connection())
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    xcb_disconnect(own);
+}
+
+void forgetLookAtMap(QWidget& window) {
+    xcb_connection_t* c = connection();
+    if (!c || !window.internalWinId()) return;
+    const uint32_t none = XCB_BACK_PIXMAP_NONE;
+    xcb_change_window_attributes(c, static_cast<xcb_window_t>(window.internalWinId()), XCB_CW_BACK_PIXMAP, &none);
+    xcb_flush(c);
+}
+
 #else
 
+FirstLook::FirstLook(QString window, QSize size) : window_(std::move(window)), size_(size) {}
+FirstLook::~FirstLook() = default;
+void FirstLook::upload() {}
+bool FirstLook::showAtMap(QWidget&) { return false; }
+void FirstLook::release() {}
+void forgetLookAtMap(QWidget&) {}
 FrameRequest::FrameRequest() = default;
 FrameRequest::~FrameRequest() = default;
 std::optional<QSize> FrameRequest::answer(std::chrono::microseconds) { return std::nullopt; }

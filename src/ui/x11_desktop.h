@@ -4,6 +4,10 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <QString>
+#include <cstdint>
+
+#include <QByteArray>
 
 class QWidget;
 
@@ -37,5 +41,39 @@ private:
 // windows are plain windows so marked: a dialog (a transient, or of the dialog type) is kept above
 // every other window of the program by the window manager, even above one opened after it.
 void keepOffTaskBar(QWidget& window);
+
+// The first window's look, for the X server to fill the window with as it maps it: the server
+// paints a window's background at once, where the program's own first paint waits for the map's
+// round trip and the captions' measuring. The look goes to the server on a connection of its own
+// before Qt has started, from another thread; Qt's window then only names it. Nothing is sent
+// where the copies do not fit this machine or the screen's pixels are not 32-bit RGB, and nothing
+// is shown at a scale other than 1.
+class FirstLook {
+public:
+    FirstLook(QString window, QSize size);
+    ~FirstLook();
+    FirstLook(const FirstLook&) = delete;
+    FirstLook& operator=(const FirstLook&) = delete;
+
+    // To the X server that DISPLAY names, from any thread; returns once the server has it.
+    void upload();
+    // Before a window's first showing, on the GUI thread once upload() has returned: gives the
+    // window the look for background when it is the window the look was made for. True when it
+    // did; at most once.
+    bool showAtMap(QWidget& window);
+    // Once the window has been shown: the look's own connection goes, and the look with it when
+    // no window has it.
+    void release();
+
+private:
+    QString window_;
+    QSize size_;
+    void* connection_ = nullptr;  // xcb_connection_t
+    uint32_t pixmap_ = 0;
+};
+
+// Leaves the window's background to the program again once it has painted: a later exposure
+// then waits for the program's paint rather than show how the window looked at first.
+void forgetLookAtMap(QWidget& window);
 
 }  // namespace vertola::ui

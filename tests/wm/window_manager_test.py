@@ -83,6 +83,8 @@ class Desktop:
         self.env["DISPLAY"] = ":" + number.decode().strip()
         self.d = xdisplay.Display(self.env["DISPLAY"])
         self.root = self.d.screen().root
+        if wm is None:  # a bare server
+            return
         self.spawn(WINDOW_MANAGERS[wm])
         poll("the window manager", lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK") is not None)
         self.warm_up()
