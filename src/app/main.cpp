@@ -38,12 +38,12 @@ int main(int, char* argv[]) {
     if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
     const WindowLayout& first = layoutOf(WindowId::frmuno);
     ui::FirstLook firstLook(ui::toQString(first.name), QSize(ui::toPixels(first.clientWidth), ui::toPixels(first.clientHeight)));
+    // The server Qt will talk to: the one DISPLAY names, with no other option given.
+    const bool x11 = choice.x11Only && qgetenv("QT_QPA_PLATFORM") == "xcb";
     // On a core of its own while Qt starts, which then finds them done: reading fontconfig's
     // configuration and caches, most of the first caption's measuring; the question whether the
     // drawings' copies fit this machine; and on X11 the main menu's look, which the server then
     // shows from the map on.
-    // The server Qt will talk to: the one DISPLAY names, with no other option given.
-    const bool x11 = choice.x11Only && qgetenv("QT_QPA_PLATFORM") == "xcb";
     std::jthread early([&firstLook, x11] {
 #ifdef VERTOLA_HAVE_FONTCONFIG
         FcInit();

@@ -1,7 +1,5 @@
 #include "ui/program_view.h"
 
-#include "ui/x11_desktop.h"
-
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
@@ -9,6 +7,7 @@
 
 #include "ui/qt_services.h"
 #include "ui/twips.h"
+#include "ui/x11_desktop.h"
 
 namespace vertola::ui {
 

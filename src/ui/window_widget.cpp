@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <utility>
 #include <cstdint>
+#include <utility>
 #if defined(__linux__)
 #include <sys/mman.h>
 #include <unistd.h>

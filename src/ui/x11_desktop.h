@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
-#include <QString>
-#include <cstdint>
-
-#include <QByteArray>
 
 class QWidget;
 
