@@ -40,16 +40,17 @@ int main(int, char* argv[]) {
     ui::FirstLook firstLook(ui::toQString(first.name), QSize(ui::toPixels(first.clientWidth), ui::toPixels(first.clientHeight)));
     // The server Qt will talk to: the one DISPLAY names, with no other option given.
     const bool x11 = choice.x11Only && qgetenv("QT_QPA_PLATFORM") == "xcb";
-    // On a core of its own while Qt starts, which then finds them done: reading fontconfig's
-    // configuration and caches, most of the first caption's measuring; the question whether the
-    // drawings' copies fit this machine; and on X11 the main menu's look, which the server then
-    // shows from the map on.
+    // On a core of its own while Qt starts, which then finds them done: the question whether the
+    // drawings' copies fit this machine; on X11 the main menu's look, which the server then shows
+    // from the map on; and reading fontconfig's configuration and caches, most of the first
+    // caption's measuring.
     std::jthread early([&firstLook, x11] {
+        // The look first, while Qt loads its plugins and has yet to talk to the X server.
+        ui::prerenderedCopiesFit();
+        if (x11) firstLook.upload();
 #ifdef VERTOLA_HAVE_FONTCONFIG
         FcInit();
 #endif
-        ui::prerenderedCopiesFit();
-        if (x11) firstLook.upload();
     });
 
     ui::BareArguments arguments(argv[0]);

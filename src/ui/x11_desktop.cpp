@@ -185,21 +185,46 @@ void FirstLook::upload() {
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
     if (!isRgb32(setup, screen, screen->root_visual)) return;
+    const int rows = static_cast<int>(band.size()) / width;
+    PixelUnpacker pixels(look, qsizetype(width) * height);
+    // Most of a window is its background, the colour of its corner: the pixmap is filled with it
+    // and only what differs from it goes over the connection, a band's columns at a time.
+    quint32 background = 0;
+    if (!pixels.next(&background, 1)) return;
+    band[0] = background;
     const xcb_pixmap_t pixmap = xcb_generate_id(c);
     const xcb_gcontext_t gc = xcb_generate_id(c);
     xcb_create_pixmap(c, screen->root_depth, pixmap, screen->root, static_cast<uint16_t>(width),
                       static_cast<uint16_t>(height));
-    xcb_create_gc(c, gc, pixmap, 0, nullptr);
-    const int rows = static_cast<int>(band.size()) / width;
-    PixelUnpacker pixels(look, qsizetype(width) * height);
+    // The whole word, its unused byte too, as the program's own paint leaves it.
+    const uint32_t fill = background;
+    xcb_create_gc(c, gc, pixmap, XCB_GC_FOREGROUND, &fill);
+    const xcb_rectangle_t whole{0, 0, static_cast<uint16_t>(width), static_cast<uint16_t>(height)};
+    xcb_poly_fill_rectangle(c, pixmap, gc, 1, &whole);
     bool filled = true;
     for (int y = 0; y < height && filled; y += rows) {
         const int n = std::min(rows, height - y);
-        filled = pixels.next(band.data(), qsizetype(width) * n);
-        if (filled)
-            xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, static_cast<uint16_t>(width),
-                          static_cast<uint16_t>(n), 0, static_cast<int16_t>(y), 0, screen->root_depth,
-                          static_cast<uint32_t>(width * n * 4), reinterpret_cast<const uint8_t*>(band.data()));
+        const qsizetype count = qsizetype(width) * n;
+        // The corner pixel is in already.
+        filled = y == 0 ? pixels.next(band.data() + 1, count - 1) : pixels.next(band.data(), count);
+        int left = width;
+        int right = -1;
+        for (int r = 0; r < n && filled; ++r) {
+            const quint32* row = band.data() + qsizetype(r) * width;
+            for (int x = 0; x < left; ++x)
+                if (row[x] != background) left = x;
+            for (int x = width - 1; x > right; --x)
+                if (row[x] != background) right = x;
+        }
+        if (!filled || right < left) continue;
+        const int span = right - left + 1;
+        // Each row's part moves to the front, in place: it never lies ahead of where it goes.
+        for (int r = 0; r < n; ++r)
+            std::memmove(band.data() + qsizetype(r) * span, band.data() + qsizetype(r) * width + left,
+                         static_cast<std::size_t>(span) * 4u);
+        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, static_cast<uint16_t>(span), static_cast<uint16_t>(n),
+                      static_cast<int16_t>(left), static_cast<int16_t>(y), 0, screen->root_depth,
+                      static_cast<uint32_t>(span * n * 4), reinterpret_cast<const uint8_t*>(band.data()));
     }
     xcb_free_gc(c, gc);
     releaseCompiledIn(look);
