@@ -51,17 +51,48 @@ const tour = [
   'frm9999moltiplicazioni2.cmdfine', 'frm9999inizio.cmddiv',
 ];
 
-test('every window is drawn from its table', async () => {
+// The texts of a window, its frame's and its drawings' included, that the browser draws with a
+// face of the machine's rather than one the page ships: "element: family" lines.
+async function systemFaces(cdp, window) {
+  const { root } = await cdp.send('DOM.getDocument', { depth: -1 });
+  const { nodeIds } = await cdp.send('DOM.querySelectorAll', { nodeId: root.nodeId, selector: `[role="dialog"][data-name="${window}"] *` });
+  const found = [];
+  for (const nodeId of nodeIds) {
+    const { fonts } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+    for (const font of fonts.filter((f) => !f.isCustomFont)) {
+      const { node } = await cdp.send('DOM.describeNode', { nodeId });
+      found.push(`${node.localName}.${node.attributes?.join(' ') ?? ''}: ${font.familyName}`);
+    }
+  }
+  return found;
+}
+
+test('every window is drawn from its table, its texts in the faces the page ships', async () => {
   const page = await openProgram(shared);
   const layouts = await readLayouts(page);
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('DOM.enable');
+  await cdp.send('CSS.enable');
   const seen = new Map();
   for (const click of ['', ...tour]) {
     await clickAll(page, click ? [click] : []);
     const front = await page.evaluate(() => document.querySelector('[role="dialog"].active').dataset.name);
     const layout = layouts.get(front);
     assert.equal(await page.getByRole('dialog', { name: layout.caption, exact: true }).isVisible(), true);
-    if (!seen.has(front)) seen.set(front, await page.evaluate(differences, layout));
+    if (!seen.has(front)) seen.set(front, [...await page.evaluate(differences, layout), ...await systemFaces(cdp, front)]);
   }
   assert.deepEqual([...seen.keys()].sort(), [...layouts.keys()].sort());
   assert.deepEqual([...seen].filter(([, wrong]) => wrong.length), []);
+});
+
+test('no drawing shown as an image has text, which would come out in the faces of the machine', async () => {
+  const page = await openProgram(shared);
+  const layouts = await readLayouts(page);
+  const pictures = new Set([...layouts.values()].flatMap((layout) => layout.controls.map((c) => c.picture)).filter(Boolean));
+  const asImages = [];
+  for (const picture of pictures) {
+    const response = await page.request.get(new URL(`assets/${picture}.svg`, shared.server.url).href);
+    if (response.ok() && /<text\b/.test(await response.text())) asImages.push(picture);
+  }
+  assert.deepEqual(asImages, []);
 });

@@ -43,7 +43,10 @@ export function createFrame(caption, onClose) {
   close.className = 'close-box';
   close.tabIndex = -1;
   close.setAttribute('aria-label', 'Chiudi');
-  close.textContent = '\u2715';
+  // The cross comes from the caption's own face, as every text of the page comes from the faces
+  // it ships: a sign they lack sends the browser through the system's fonts, which differ from one
+  // machine to the next and make the first look wait.
+  close.textContent = '\u00d7';
   close.addEventListener('click', onClose);
   bar.append(icon, title, close);
   element.append(bar);

@@ -2,7 +2,7 @@
 // menu's table and the state the core gives at the start. The page draws it before the core has
 // loaded; the core's own state then takes over. The drawings that only the main menu shows move
 // into it as markup, drawn inline: no request and no image document of their own stand between
-// the page and the menu's first look.
+// the page and the menu's first look. So do the drawings with text, wherever they are shown.
 //   node --no-experimental-fetch src/web/tools/first_look.mjs [folder]
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -61,11 +61,19 @@ export async function recordFirstLook(folder) {
   /** @type {Record<string, string>} */
   const drawings = {};
   const faces = new Set();
+  const svgOf = (/** @type {string} */ picture) => readFileSync(path.join(folder, 'assets', `${picture}.svg`), 'utf8');
   for (const { picture } of layout.controls) {
     if (!picture || elsewhere.has(picture) || drawings[picture]) continue;
-    const svg = readFileSync(path.join(folder, 'assets', `${picture}.svg`), 'utf8');
+    const svg = svgOf(picture);
     drawings[picture] = inlineDrawing(picture, svg);
     for (const face of facesOf(svg)) faces.add(face);
+  }
+  // A drawing shown as an image is a document of its own, which cannot use the page's faces: its
+  // texts would come out in whatever the machine has. The drawings with text are drawn inline.
+  for (const picture of new Set(layouts.flatMap((/** @type {any} */ l) => l.controls.map((/** @type {any} */ c) => c.picture)))) {
+    if (!picture || drawings[picture]) continue;
+    const svg = svgOf(picture);
+    if (facesOf(svg).length) drawings[picture] = inlineDrawing(picture, svg);
   }
   return { layout, state, drawings, faces: [...faces] };
 }
