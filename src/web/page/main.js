@@ -79,6 +79,7 @@ async function main() {
     else waiting.push(now);
   };
   const beeper = new Beeper();
+  for (const kind of ['pointerdown', 'keydown']) document.addEventListener(kind, () => beeper.prepare(), { capture: true, once: true });
   const timers = new Timers((window) => send((core) => core.tick(window)));
   const view = new ProgramView(desk, firstLook ? [firstLook.layout] : [], {
     click: (window, control) => send((core) => core.click(window, control)),

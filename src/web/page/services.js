@@ -40,22 +40,45 @@ export class Timers {
   }
 }
 
-// The system beep: a short, soft tone. The audio context is made at the first beep, which always
-// follows a click or a key, as browsers allow sound only after the pupil has done something.
+// The system beep: a short, soft tone. Making an audio context takes the browser a long while
+// (a quarter of a second in headless Chromium, on the main thread), so it is made ahead, in the
+// first idle moment after the pupil has first done something, rather than at the first wrong
+// answer, whose message would otherwise hold up whatever the pupil does next. Browsers allow
+// sound only after the pupil has done something; a context made before that waits, and the first
+// beep, which always follows a click or a key, lets it play.
 export class Beeper {
   constructor() {
     /** @type {AudioContext | null} */
     this.context = null;
+    this.ready = false;
+  }
+
+  prepare() {
+    if (this.ready) return;
+    this.ready = true;
+    const idle = globalThis.requestIdleCallback ?? ((/** @type {() => void} */ run) => setTimeout(run, 200));
+    idle(() => this.open());
+  }
+
+  open() {
+    try {
+      this.context ??= new AudioContext();
+    } catch {
+      // A browser without sound simply stays silent.
+    }
+    return this.context;
   }
 
   /** @param {number} count */
   beep(count) {
     if (count <= 0) return;
+    const context = this.open();
+    if (!context) return;
     try {
-      this.context ??= new AudioContext();
-      for (let i = 0; i < count; ++i) this.tone(this.context.currentTime + i * 0.2);
+      if (context.state === 'suspended') context.resume().catch(() => {});
+      for (let i = 0; i < count; ++i) this.tone(context.currentTime + i * 0.2);
     } catch {
-      // A browser without sound simply stays silent.
+      // Nor does one whose sound is gone.
     }
   }
 
