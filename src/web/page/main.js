@@ -5,7 +5,7 @@ import { loadBridge } from './bridge.js';
 import { firstLook } from './first_look.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { keepOffline } from './offline.js';
-import { Beeper, screenSize, Timers } from './services.js';
+import { Beeper, screenSize, Timers, whenIdle } from './services.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
 
@@ -114,9 +114,9 @@ async function main() {
   /** @param {ProgramState} state */
   function draw(state) {
     view.sync(state);
-    // The tone follows the next frame: opening the sound device can take long, and the message
-    // it goes with must not wait for it.
-    if (state.beeps > 0) requestAnimationFrame(() => setTimeout(() => beeper.beep(state.beeps)));
+    // The tone is set going once the frame with its message is drawn, when the page is idle: the
+    // message and whatever the pupil does next come first.
+    if (state.beeps > 0) requestAnimationFrame(() => whenIdle(() => beeper.beep(state.beeps)));
     if (state.ended) {
       timers.stopAll();
       ended.hidden = false;

@@ -40,6 +40,16 @@ export class Timers {
   }
 }
 
+/**
+ * Runs `work` in the page's next idle moment, or within 100 ms at the latest.
+ * @param {() => void} work
+ */
+export function whenIdle(work) {
+  // Safari has no idle callbacks.
+  if ('requestIdleCallback' in globalThis) requestIdleCallback(work, { timeout: 100 });
+  else setTimeout(work, 20);
+}
+
 // The system beep: a short, soft tone. Making an audio context takes the browser a long while
 // (a quarter of a second in headless Chromium, on the main thread), so it is made ahead, in the
 // first idle moment after the pupil has first done something, rather than at the first wrong
@@ -56,8 +66,7 @@ export class Beeper {
   prepare() {
     if (this.ready) return;
     this.ready = true;
-    const idle = globalThis.requestIdleCallback ?? ((/** @type {() => void} */ run) => setTimeout(run, 200));
-    idle(() => this.open());
+    whenIdle(() => this.open());
   }
 
   open() {
