@@ -60,12 +60,12 @@ export class Beeper {
   constructor() {
     /** @type {AudioContext | null} */
     this.context = null;
-    this.ready = false;
+    this.prepared = false;
   }
 
   prepare() {
-    if (this.ready) return;
-    this.ready = true;
+    if (this.prepared) return;
+    this.prepared = true;
     whenIdle(() => this.open());
   }
 
