@@ -56,8 +56,8 @@ export async function recordFirstLook(folder) {
   if (!layout || state.windows.length !== 1 || state.windows[0].name !== layout.name) {
     throw new Error('first_look: the core does not start with its main window alone');
   }
-  const elsewhere = new Set(layouts.filter((/** @type {any} */ l) => l !== layout)
-    .flatMap((/** @type {any} */ l) => l.controls.map((/** @type {any} */ c) => c.picture)));
+  const picturesOf = (/** @type {any[]} */ windows) => new Set(windows.flatMap((l) => l.controls.map((/** @type {any} */ c) => c.picture)));
+  const elsewhere = picturesOf(layouts.filter((/** @type {any} */ l) => l !== layout));
   /** @type {Record<string, string>} */
   const drawings = {};
   const faces = new Set();
@@ -70,7 +70,7 @@ export async function recordFirstLook(folder) {
   }
   // A drawing shown as an image is a document of its own, which cannot use the page's faces: its
   // texts would come out in whatever the machine has. The drawings with text are drawn inline.
-  for (const picture of new Set(layouts.flatMap((/** @type {any} */ l) => l.controls.map((/** @type {any} */ c) => c.picture)))) {
+  for (const picture of picturesOf(layouts)) {
     if (!picture || drawings[picture]) continue;
     const svg = svgOf(picture);
     if (facesOf(svg).length) drawings[picture] = inlineDrawing(picture, svg);
