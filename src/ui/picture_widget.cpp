@@ -1,17 +1,14 @@
 #include "ui/picture_widget.h"
 
+#include "ui/memory_pages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QResource>
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace vertola::ui {
 
@@ -151,11 +148,7 @@ void releaseCompiledIn(const QByteArray& data) {
 #if defined(__linux__) && defined(MADV_DONTNEED)
     // Data read in place has no block of its own: see compiledIn.
     if (const_cast<QByteArray&>(data).data_ptr().d_ptr() || data.isEmpty()) return;
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto from = reinterpret_cast<std::uintptr_t>(data.constData());
-    const std::uintptr_t begin = (from + page - 1) & ~(page - 1);
-    const std::uintptr_t end = (from + static_cast<std::uintptr_t>(data.size())) & ~(page - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+    advisePages(data.constData(), static_cast<std::size_t>(data.size()), MADV_DONTNEED, Pages::Inside);
 #else
     Q_UNUSED(data);
 #endif

@@ -7,14 +7,10 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
-#include <cstdint>
 #include <utility>
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 #include "ui/assets.h"
+#include "ui/memory_pages.h"
 #include "ui/palette.h"
 #include "ui/twips.h"
 #include "ui/x11_desktop.h"
@@ -109,11 +105,8 @@ void WindowWidget::readyBackingStore() {
     const auto* image = dynamic_cast<const QImage*>(store->paintDevice());
     if (!image || image->isNull()) return;
 #if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto begin = reinterpret_cast<std::uintptr_t>(image->constBits()) & ~(page - 1);
-    const auto end = reinterpret_cast<std::uintptr_t>(image->constBits()) + static_cast<std::uintptr_t>(image->sizeInBytes());
     // Only the kernel's bookkeeping changes; an older kernel refuses and the paint faults them in.
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+    advisePages(image->constBits(), static_cast<std::size_t>(image->sizeInBytes()), MADV_POPULATE_WRITE, Pages::Touched);
 #endif
 }
 
