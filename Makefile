@@ -130,6 +130,14 @@ open-bench: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(STARTUP_PACKAGES)"
 	/usr/bin/python3 bench/open_windows.py --runs $(OPEN_RUNS) -- build/release/src/app/vertola
 
+# The real program started START_SOAK_ROUNDS times on a private Xvfb under START_SOAK_WM, every core
+# kept busy: frozen starts, processes left without a window, crashes and stderr output are counted.
+START_SOAK_ROUNDS ?= 200
+START_SOAK_WM ?= openbox
+.PHONY: start-soak
+start-soak: build
+	/usr/bin/python3 tests/wm/start_soak.py --rounds $(START_SOAK_ROUNDS) --wm $(START_SOAK_WM) build/release/src/app/vertola
+
 # The browser edition: the core compiled to WebAssembly, the page, the drawings and the fonts, as
 # one static folder, build/web, that installs as an app and works offline; and the same page as one
 # file that runs from a disk, build/web/operazioni-in-vertola.html.
