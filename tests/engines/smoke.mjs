@@ -1,0 +1,197 @@
+// The pupil's main ways through the page, the same in every engine: each engine's suite gives an
+// adapter that opens pages, runs scripts in them and clicks through its own automation, while keys
+// and pastes are real ones on the suite's own X display, as a pupil's are.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { serve } from '../../src/web/serve.mjs';
+import { startDisplay } from './display.mjs';
+
+// The folder under test: the build's, unless VERTOLA_WEB_DIR names another build of it.
+export const folder = process.env.VERTOLA_WEB_DIR
+  ? path.resolve(process.env.VERTOLA_WEB_DIR)
+  : fileURLToPath(new URL('../../build/web/', import.meta.url));
+
+const RIGHT = 'Complimenti! Vai avanti';
+const WRONG = 'Sbagliato! Ripeti';
+const PATIENCE = 20_000;
+
+/**
+ * @typedef {object} Engine
+ * @property {(url: string) => Promise<void>} goto navigates and waits for the page's load
+ * @property {() => Promise<void>} reload
+ * @property {(fn: Function, ...args: any[]) => Promise<any>} evaluate runs `fn` in the page, awaiting what it returns
+ * @property {(selector: string) => Promise<void>} click the automation's own click on the element's centre
+ * @property {string} windowClass the X class of the browser's windows, for the real keyboard
+ * @property {() => Promise<void>} close ends the browser and everything it started
+ */
+
+const win = (name) => `[role="dialog"][data-name="${name}"]`;
+const ctl = (window, control) => `${win(window)} [data-client] [data-name="${control}"]`;
+
+/**
+ * Registers the smoke tests for one engine.
+ * @param {string} name
+ * @param {(display: Awaited<ReturnType<typeof startDisplay>>) => Promise<Engine>} launch
+ */
+export function smokeSuite(name, launch) {
+  const shared = /** @type {{ display?: any, engine?: Engine, server?: any, activated?: boolean }} */ ({});
+  before(async () => {
+    shared.display = await startDisplay();
+    shared.server = await serve(folder, 0);
+    shared.engine = await launch(shared.display);
+  });
+  after(async () => {
+    await shared.engine?.close().catch(() => {});
+    await shared.server?.close();
+    await shared.display?.close();
+  });
+
+  /** Waits until `fn` in the page gives something true, and returns it. */
+  async function until(fn, args = [], what = fn.toString()) {
+    const end = Date.now() + PATIENCE;
+    for (;;) {
+      const value = await shared.engine.evaluate(fn, ...args).catch(() => undefined);
+      if (value) return value;
+      if (Date.now() > end) throw new Error(`${name}: still not so after ${PATIENCE} ms: ${what}`);
+      await new Promise((resolve) => setTimeout(resolve, 10));
+    }
+  }
+  const shown = (selector) => until((s) => {
+    const element = document.querySelector(s);
+    return !!element && element.checkVisibility();
+  }, [selector], `${selector} shown`);
+  const text = (selector) => shared.engine.evaluate((s) => document.querySelector(s)?.textContent ?? null, selector);
+  const focused = () => shared.engine.evaluate(() => document.activeElement?.dataset.name ?? '');
+  const messageIs = (window, message) => until((s, m) => document.querySelector(s)?.textContent === m,
+    [ctl(window, 'lblmessaggio'), message], `${window}'s message "${message}"`);
+
+  /** The main menu at `url`, with the browser's window holding the real keyboard. */
+  async function start(url) {
+    await shared.engine.goto(url);
+    await shown(ctl('frmuno', 'cmd999'));
+    if (!shared.activated) {
+      // Keys go to the window that last had a real click; the desk's corner does nothing.
+      await shared.display.clickWindowCorner(shared.engine.windowClass);
+      shared.activated = true;
+    }
+  }
+  async function openAddition(window) {
+    const [menu, level] = window === 'frm999addizioni' ? ['frm999inizio', 'cmd999'] : ['frm9999inizio', 'cmd9999'];
+    await shared.engine.click(ctl('frmuno', level));
+    await shown(ctl(menu, 'cmdadd'));
+    await shared.engine.click(ctl(menu, 'cmdadd'));
+    await shown(ctl(window, 'txturis'));
+  }
+  async function sum(window) {
+    const operation = await text(ctl(window, 'lbloper'));
+    const [a, , b, , c] = operation.split(' ').map(Number);
+    return a + b + c;
+  }
+  /** Real keys typed into a cell the automation clicked. */
+  async function typeInto(selector, typed) {
+    await shared.engine.click(selector);
+    await until((s) => document.activeElement === document.querySelector(s), [selector], `${selector} focused`);
+    await shared.display.type(typed);
+    await until((s, t) => document.querySelector(s).value === t, [selector, typed], `${selector} holds ${typed}`);
+  }
+  async function answer(window, given, message) {
+    await typeInto(ctl(window, 'txturis'), String(given));
+    await shared.engine.click(ctl(window, 'cmdconferma'));
+    await messageIs(window, message);
+  }
+
+  test(`${name}: the served folder shows the main menu`, async () => {
+    await start(shared.server.url);
+    assert.equal(await shared.engine.evaluate(() => document.title), 'Operazioni in vertola');
+    for (const button of ['cmd999', 'cmd9999']) await shown(ctl('frmuno', button));
+  });
+
+  test(`${name}: an addition answered wrong, then right`, async () => {
+    await start(shared.server.url);
+    await openAddition('frm999addizioni');
+    const right = await sum('frm999addizioni');
+    await answer('frm999addizioni', right + 1, WRONG);
+    assert.equal(await shared.engine.evaluate((s) => getComputedStyle(document.querySelector(s)).color,
+      ctl('frm999addizioni', 'lblmessaggio')), 'rgb(255, 0, 0)');
+    await answer('frm999addizioni', right, RIGHT);
+    assert.deepEqual(await shared.engine.evaluate((cells) => cells.map((s) => document.querySelector(s).value),
+      ['txtrisg', 'txtriss', 'txttot'].map((c) => ctl('frm999addizioni', c))), ['1', '1', '2']);
+  });
+
+  test(`${name}: a pasted million characters are judged whole`, async () => {
+    await start(shared.server.url);
+    await openAddition('frm9999addizioni');
+    const right = String(await sum('frm9999addizioni'));
+    // Leading zeros keep the sum; an engine that cut the paste short would judge only zeros.
+    const pasted = '0'.repeat(1_000_000 - right.length) + right;
+    await shared.display.holdClipboard(pasted);
+    const cell = ctl('frm9999addizioni', 'txturis');
+    await shared.engine.click(cell);
+    await until((s) => document.activeElement === document.querySelector(s), [cell], 'the result cell focused');
+    await shared.display.keys('ctrl+v');
+    await until((s) => document.querySelector(s).value.length > 0, [cell], 'the paste in the cell');
+    assert.equal(await shared.engine.evaluate((s) => document.querySelector(s).value.length, cell), pasted.length);
+    await shared.engine.click(ctl('frm9999addizioni', 'cmdconferma'));
+    await messageIs('frm9999addizioni', RIGHT);
+  });
+
+  test(`${name}: Shift+Tab walks the window's tab order backwards`, async () => {
+    await start(shared.server.url);
+    await openAddition('frm999addizioni');
+    // The table's order, from the core itself, among the controls shown.
+    const order = await shared.engine.evaluate(async (window) => {
+      const core = await (await import('./vertola_core.mjs')).default();
+      const layout = JSON.parse(core.cwrap('vt_layouts', 'string', [])()).find((l) => l.name === window);
+      return layout.tabOrder.filter((c) => document.querySelector(`[data-name="${window}"] [data-name="${c}"]`)?.checkVisibility());
+    }, 'frm999addizioni');
+    assert.ok(order.length >= 3, `${order}`);
+    const first = order.indexOf(await focused());
+    assert.notEqual(first, -1);
+    const walked = [];
+    for (const _ of order) {
+      await shared.display.keys('shift+Tab');
+      const previous = walked.at(-1) ?? order[first];
+      walked.push(await until((was) => {
+        const now = document.activeElement?.dataset.name;
+        return now && now !== was ? now : '';
+      }, [previous], 'focus moved'));
+    }
+    const back = [...order.slice(0, first).reverse(), ...order.slice(first).reverse()];
+    assert.deepEqual(walked, back);
+  });
+
+  test(`${name}: the single file, from a folder of its own on disk`, async () => {
+    const stick = mkdtempSync(path.join(os.tmpdir(), 'vertola-stick-'));
+    try {
+      copyFileSync(path.join(folder, 'operazioni-in-vertola.html'), path.join(stick, 'operazioni-in-vertola.html'));
+      await start(pathToFileURL(path.join(stick, 'operazioni-in-vertola.html')).href);
+      await openAddition('frm999addizioni');
+      await answer('frm999addizioni', await sum('frm999addizioni'), RIGHT);
+    } finally {
+      rmSync(stick, { recursive: true, force: true });
+    }
+  });
+
+  test(`${name}: after one visit the worker opens the page with the server gone`, async () => {
+    const server = await serve(folder, 0);
+    let stopped = false;
+    try {
+      await start(server.url);
+      // Active means the worker has kept the whole folder.
+      await until(async () => (await navigator.serviceWorker.ready).active?.state === 'activated', [], 'the worker active');
+      await server.close();
+      stopped = true;
+      await shared.engine.reload();
+      await shown(ctl('frmuno', 'cmd999'));
+      assert.ok(await shared.engine.evaluate(() => !!navigator.serviceWorker.controller), 'the page came from the worker');
+      await openAddition('frm999addizioni');
+      await answer('frm999addizioni', await sum('frm999addizioni') + 1, WRONG);
+    } finally {
+      if (!stopped) await server.close();
+    }
+  });
+}
