@@ -1,0 +1,140 @@
+#!/usr/bin/python3
+"""The real program in a Wayland session with no X display: under weston's headless backend it
+must show its main menu (a top-level surface that weston has mapped, read from its scene graph), stay
+up, and end at SIGTERM without a crash and without a word on stderr.
+
+    wayland_test.py [--title TITLE] /path/to/vertola
+
+--title names the first window of another program, such as the bare Qt window, to try the test.
+
+There is no input device headless, so the program is ended by a signal. Needs Debian's weston and
+qt6-wayland.
+"""
+
+import argparse
+import os
+import re
+import resource
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+PATIENCE = 15.0  # seconds for anything to happen; polls stop as soon as it has
+SOCKET = "vertola-test"
+MAIN = "Operazioni in vertola"
+
+
+class Failure(Exception):
+    pass
+
+
+def poll(what, probe, patience=PATIENCE):
+    deadline = time.monotonic() + patience
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(0.005)
+
+
+def no_core():
+    resource.setrlimit(resource.RLIMIT_CORE, (0, 0))
+
+
+def session_env(tmp):
+    """A Wayland session and nothing else: no X display, no platform chosen for Qt."""
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("DISPLAY", "WAYLAND", "DBUS_SESSION", "AT_SPI", "QT_", "XDG_"))}
+    for var, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
+                     ("XDG_CACHE_HOME", "home/.cache"), ("XDG_RUNTIME_DIR", "run")):
+        os.makedirs(os.path.join(tmp, sub), mode=0o700, exist_ok=True)
+        env[var] = os.path.join(tmp, sub)
+    env["NO_AT_BRIDGE"] = "1"
+    return env
+
+
+def toplevels(env):
+    """(pid, title, width, height) of each top-level surface in weston's scene graph: weston
+    puts one there once its first buffer has come."""
+    out = subprocess.run(["weston-debug", "scene-graph"], env=env, capture_output=True, text=True,
+                         timeout=PATIENCE).stdout
+    found = []
+    for view in re.split(r"\n\s*View ", out)[1:]:
+        m = re.match(r"\d+ \(role xdg_toplevel, PID (\d+), .*?top-level window '(.*?)'.*?"
+                     r"position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)", view, re.S)
+        if m:
+            x1, y1, x2, y2 = map(int, m.group(3, 4, 5, 6))
+            found.append((int(m.group(1)), m.group(2), x2 - x1, y2 - y1))
+    return found
+
+
+def describe(code):
+    return "signal %s" % signal.Signals(-code).name if code < 0 else "status %d" % code
+
+
+def scenario(program, title, env, tmp):
+    weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=" + SOCKET, "--debug",
+                               "--idle-time=0", "--width=1280", "--height=1024",
+                               "--log=" + os.path.join(tmp, "weston.log")],
+                              env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+    procs = [weston]
+    try:
+        poll("weston's socket", lambda: os.path.exists(os.path.join(env["XDG_RUNTIME_DIR"], SOCKET)))
+        env = dict(env, WAYLAND_DISPLAY=SOCKET)
+        err_path = os.path.join(tmp, "stderr")
+        with open(err_path, "wb") as err:
+            proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                    stderr=err, preexec_fn=no_core, start_new_session=True)
+        procs.append(proc)
+
+        def shown():
+            if proc.poll() is not None:
+                raise Failure("the program ended with %s before %r was shown" % (describe(proc.returncode), title))
+            return [t for t in toplevels(env) if t[0] == proc.pid and t[1] == title and t[2] > 0 and t[3] > 0]
+
+        poll("%r to be shown" % title, shown)
+        # A second look: a crash in the paint that follows the first one shows here.
+        if not shown():
+            raise Failure("%r went by itself" % title)
+        proc.send_signal(signal.SIGTERM)
+        try:
+            code = proc.wait(timeout=PATIENCE)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end within %.0f s of SIGTERM" % PATIENCE)
+        if code not in (0, -signal.SIGTERM):
+            raise Failure("the program ended with %s at SIGTERM" % describe(code))
+        with open(err_path, errors="replace") as f:
+            text = f.read().strip()
+        if text:
+            raise Failure("the program wrote on stderr:\n  " + text.replace("\n", "\n  "))
+    finally:
+        for p in reversed(procs):
+            if p.poll() is None:
+                os.killpg(p.pid, signal.SIGKILL)
+                p.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--title", default=MAIN)
+    parser.add_argument("program")
+    args = parser.parse_args()
+    tmp = tempfile.mkdtemp(prefix="vertola-wayland-")
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        scenario(os.path.abspath(args.program), args.title, session_env(tmp), tmp)
+        print("wayland: %r shown, still shown on a second look, ended cleanly at SIGTERM, stderr empty" % args.title)
+        shutil.rmtree(tmp, ignore_errors=True)
+        return 0
+    except Failure as failure:
+        print("wayland: FAILED: %s (weston's log: %s)" % (failure, os.path.join(tmp, "weston.log")), file=sys.stderr)
+        return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
