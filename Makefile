@@ -6,9 +6,12 @@ JOBS ?= $(shell nproc)
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 locales \
   libxcb1-dev libfontconfig-dev
-# The window-manager tests drive the real program under these window managers.
+# The window-manager tests drive the real program under these window managers; Marco's settings
+# need MATE's schemas, and KWin draws no title bar without its Breeze decoration. The Wayland
+# check runs it under weston's headless backend.
 CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev lintian xvfb xauth \
-  openbox xfwm4 metacity dbus-daemon python3-xlib xdotool wmctrl
+  openbox xfwm4 metacity dbus-daemon python3-xlib xdotool wmctrl \
+  marco mate-settings-daemon-common kwin-x11 kwin-style-breeze fluxbox icewm i3-wm weston qt6-wayland
 PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
