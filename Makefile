@@ -160,7 +160,7 @@ web-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
 	@command -v npm >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=npm
 	@if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ] \
-	  || [ package.json -nt node_modules/.package-lock.json ]; then npm ci --no-audit --no-fund; fi
+	  || [ package.json -nt node_modules/.package-lock.json ]; then PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund; fi
 
 web: web-deps
 	$(EM_ENV) emcmake cmake -S . -B build/wasm -DCMAKE_BUILD_TYPE=MinSizeRel -DVERTOLA_UI=OFF -DVERTOLA_TESTS=OFF \
@@ -185,12 +185,17 @@ web: web-deps
 web-run: web
 	node src/web/serve.mjs build/web $(WEB_PORT)
 
-# The page's type check, the module under node, then every browser test there is.
+# The page's type check, the module under node, every browser test there is in Chromium, then the
+# smoke tests in Firefox ESR and WebKitGTK (MiniBrowser under WebKitWebDriver), each on an Xvfb of
+# its own with real keys (xdotool) and a real clipboard (xclip).
+ENGINE_PACKAGES := firefox-esr webkit2gtk-driver xvfb xdotool xclip
 test-web: web
 	node_modules/.bin/tsc --noEmit -p tsconfig.json
 	$(NODE_GLUE) --test tests/web_bridge/wasm_module.test.mjs
 	@tests=$$(ls tests/web/*.test.mjs 2>/dev/null); \
 	if [ -n "$$tests" ]; then node --test $$tests; else echo "no browser tests in tests/web"; fi
+	@$(MAKE) --no-print-directory deps PACKAGES="$(ENGINE_PACKAGES)"
+	node --test tests/engines/*.test.mjs
 
 # Start-up beside a bare page, the folder's weight and a check's time to paint, in headless Chromium.
 WEB_BENCH_RUNS ?= 10
