@@ -6,6 +6,7 @@ import { firstLook } from './first_look.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { keepOffline } from './offline.js';
 import { Beeper, screenSize, Timers, whenIdle } from './services.js';
+import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
 
@@ -35,18 +36,19 @@ function facesOf(windows) {
 const loadFaces = (fonts) => [...fonts].map((font) => document.fonts.load(font).catch(() => []));
 
 // The faces and drawings of the first window are in before it is drawn, so that it does not
-// change its look a moment later; the other windows' faces follow once it shows, long before a
-// pupil can open one of them.
+// change its look a moment later, unless they are slow: then it shows without them, and they
+// swap in when they come. The other windows' faces follow once it shows, long before a pupil can
+// open one of them.
 /** @param {WindowLayout} first */
 async function loadLooksOf(first) {
   const drawings = new Set([assetUrl('icon')]);
   for (const control of first.controls) {
     if (control.picture && !firstLook?.drawings[control.picture]) drawings.add(assetUrl(control.picture));
   }
-  await Promise.all([
+  await atMost(Promise.all([
     ...loadFaces(new Set([...facesOf([first]), ...firstLook?.faces ?? []])),
     ...[...drawings].map((url) => Object.assign(new Image(), { src: url }).decode().catch(() => undefined)),
-  ]);
+  ]), FACE_WAIT_MS);
 }
 
 // The core centres each window it loads on the screen, frame included: the first look stands
@@ -63,7 +65,8 @@ function centred({ layout, state }) {
 // the first is painted, and the work that follows does not compete with it.
 const afterNextFrame = () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(resolve))));
 
-async function main() {
+/** @param {StartWatch} watch */
+async function main(watch) {
   const desk = byId('desk');
   const ended = byId('ended');
   const restart = byId('restart');
@@ -133,7 +136,11 @@ async function main() {
     view.preview(centred(firstLook));
     await afterNextFrame();
   }
-  const core = await loadBridge();
+  const core = await loadBridge().catch((error) => {
+    watch.fail(whyNotLoaded(error));
+    throw error;
+  });
+  watch.done();
   const layouts = core.layouts();
   view.learn(layouts);
   const first = layouts.find((layout) => layout.mainWindow);
@@ -150,7 +157,10 @@ async function main() {
   keepOffline();
 }
 
-main().catch((error) => {
-  byId('desk').textContent = 'Non è stato possibile avviare il programma in questo browser.';
+// Made before anything else, so that the sentence for a page whose script never came is gone
+// before the first frame.
+const watch = new StartWatch({ desk: byId('desk'), loading: byId('loading'), failed: byId('failed'), failedText: byId('failed-text') });
+main(watch).catch((error) => {
+  if (!watch.told) watch.fail(SAYS.stopped);
   throw error;
 });
