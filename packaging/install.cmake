@@ -64,8 +64,9 @@ o entro il 9.999, e dà un punteggio con un giudizio. Tutte le scritte sono
 in italiano.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's SVG image and icon plugins come with libqt6svg6, which the program links, so dpkg-shlibdeps
-# names it with its version. The fonts of the captions are loaded by name, which it cannot see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, fonts-dejavu-core")
+# names it with its version. The fonts of the captions are loaded by name, which it cannot see,
+# and so is Qt's plugin for a Wayland desktop without X11.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, fonts-dejavu-core, qt6-wayland")
 include(CPack)
 
 if(VERTOLA_TESTS)

@@ -6,7 +6,6 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <algorithm>
-#include <cstring>
 
 #include "ui/twips.h"
 
@@ -30,30 +29,10 @@ QImage renderAsset(std::string_view name, int side) {
     return image;
 }
 
-QString iconCopyName(std::string_view name, int side) {
-    return QStringLiteral("icon-%1-%2.argb32").arg(toQString(name)).arg(side);
-}
-
 int buttonIconSide(const ControlSpec& design) {
     if (design.pictureSide > 0) return design.pictureSide;
     const QSize button = toPixels(design.rect).size();
     return std::max(16, std::min(button.width(), button.height()) - 16);
-}
-
-// The build renders the icons the windows use too (see prerender_main.cpp); an icon has no
-// text, so only the Qt that drew it must be this one.
-QImage iconCopy(std::string_view name, int side) {
-    static const bool sameQt = [] {
-        QFile built(QStringLiteral(":/pictures/fingerprint.txt"));
-        return built.open(QIODevice::ReadOnly) && built.readLine().trimmed() == qVersion();
-    }();
-    QFile file(QStringLiteral(":/pictures/") + iconCopyName(name, side));
-    if (!sameQt || !file.open(QIODevice::ReadOnly)) return QImage();
-    const QByteArray pixels = file.readAll();
-    QImage image(2 * side, 2 * side, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || pixels.size() != image.sizeInBytes()) return QImage();
-    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
-    return image;
 }
 
 // Every window carries the program's icon and the level menus share their signs, so an icon is
@@ -63,8 +42,7 @@ QIcon assetIcon(std::string_view name, int side) {
     const QString key = QStringLiteral("vertola-asset:%1:%2").arg(toQString(name)).arg(side);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return QIcon(pixmap);
-    QImage image = iconCopy(name, side);
-    if (image.isNull()) image = renderAsset(name, side);
+    QImage image = renderAsset(name, side);
     if (image.isNull()) return QIcon();
     pixmap = QPixmap::fromImage(std::move(image));
     QPixmapCache::insert(key, pixmap);

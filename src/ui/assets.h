@@ -18,10 +18,6 @@ bool hasAsset(std::string_view name);
 QIcon assetIcon(std::string_view name, int side);
 // The drawing rendered live for such an icon: 2 * side pixels square, premultiplied ARGB.
 QImage renderAsset(std::string_view name, int side);
-// Where the build keeps the icon's pixels (row after row, as renderAsset gives them).
-QString iconCopyName(std::string_view name, int side);
-// The build's copy of renderAsset(name, side), or null where there is none or another Qt drew it.
-QImage iconCopy(std::string_view name, int side);
 // The side of the icon that a picture button shows: its table's, or what its size leaves.
 int buttonIconSide(const ControlSpec& design);
 

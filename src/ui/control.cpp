@@ -114,7 +114,7 @@ QWidget* createTextBox(const ControlSpec& design, QWidget* parent) {
 QWidget* createPicture(const ControlSpec& design, QWidget* parent) {
     auto* picture = new PictureWidget(parent);
     // A missing drawing leaves the box empty.
-    if (hasAsset(design.picture)) picture->load(assetPath(design.picture));
+    if (hasAsset(design.picture)) picture->loadDrawing(assetPath(design.picture));
     picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
     fillBackground(picture, design.back);
     return picture;

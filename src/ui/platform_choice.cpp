@@ -27,10 +27,12 @@ PlatformChoice choosePlatform(const DisplayEnvironment& environment) {
     const bool x11 = present(environment.display);
     if (present(environment.qpaPlatform)) {
         const bool onlyX11 = asksOnlyForX11(*environment.qpaPlatform);
-        return {.displayAvailable = !onlyX11 || x11, .platform = {}, .x11Only = onlyX11};
+        return {.displayAvailable = !onlyX11 || x11, .platform = {}};
     }
-    if (x11) return {.displayAvailable = true, .platform = "xcb", .x11Only = true};
-    return {.displayAvailable = present(environment.waylandDisplay), .platform = {}};
+    if (x11) return {.displayAvailable = true, .platform = "xcb"};
+    // Qt would try X11 first unless the session says it is Wayland's, and GNOME's it never believes.
+    if (present(environment.waylandDisplay)) return {.displayAvailable = true, .platform = "wayland"};
+    return {};
 }
 
 DisplayEnvironment currentDisplayEnvironment() {

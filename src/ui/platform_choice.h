@@ -16,12 +16,11 @@ struct PlatformChoice {
     bool displayAvailable = false;
     // The platform to ask Qt for; empty leaves Qt's own choice.
     std::string platform;
-    // Only X11 will be tried, so an X server that does not answer can be found out beforehand.
-    bool x11Only = false;
 };
 
 // On Wayland a client cannot place its windows, so X11 is preferred whenever it is reachable,
-// and the centring works; without any display Qt would abort, so that is known beforehand.
+// and the centring works; without it the program runs on Wayland natively, and without any
+// display at all that is known before Qt is asked.
 PlatformChoice choosePlatform(const DisplayEnvironment& environment);
 
 DisplayEnvironment currentDisplayEnvironment();

@@ -64,11 +64,11 @@ void ProgramView::syncWindow(WindowId id) {
     // before it measures any text: wrapping the captions loads the font database. Nothing is
     // painted in between, so the first picture is the final one.
     if (appearing) {
-        // Only the first window to appear can have been given its look ahead.
-        if (FirstLook* look = std::exchange(firstLook_, nullptr); look && look->showAtMap(widget))
-            widget.dropBackgroundOncePainted();
-        widget.show();
-        widget.readyBackingStore();
+        if (std::exchange(slot.centreByGravity, false)) {
+            showWithCentreGravity(widget);
+        } else {
+            widget.show();
+        }
     }
     widget.apply(*window);
     if (!shown) {
@@ -118,6 +118,7 @@ void ProgramView::buildNextAhead() {
         // Its window on the screen is made when it is shown, where the window manager places
         // and stacks it as any other; a window made ahead would stay below those made since.
         widget->ensurePolished();
+        widget->renderDrawings();
         ahead_[i] = widget;
         scheduleBuildAhead(0);
         return;
@@ -131,7 +132,10 @@ void ProgramView::create(Slot& slot, const Window& window) {
     slot.source = &window;
     slot.raises = 0;
     slot.focusRequests = 0;
-    // The core placed the window's frame; Qt places a top-level window by its frame too.
+    // The core placed the window's frame; Qt places a top-level window by its frame too. Where
+    // the frame was not known, the core placed the client area, and the window manager is asked
+    // to centre the frame on it.
+    slot.centreByGravity = screen_ && !screen_->frameKnown();
     slot.widget->move(toPixels(window.position().left), toPixels(window.position().top));
 }
 

@@ -13,7 +13,6 @@
 namespace vertola::ui {
 
 class QtScreen;
-class FirstLook;
 
 // The Qt face of a Program: forwards the user's events to it and, after each, brings the widgets
 // in line with its windows (create on load, show, hide, raise, destroy on close, control values,
@@ -25,8 +24,6 @@ public:
     explicit ProgramView(Program& program, QtScreen* screen = nullptr);
     ~ProgramView() override;
 
-    // The look the first window to appear is given for its map, if any; it must outlive start().
-    void setFirstLook(FirstLook* look) { firstLook_ = look; }
     void start();
     void sync();
     void tick(WindowId window);
@@ -60,6 +57,8 @@ private:
         const Window* source = nullptr;  // the core window the widget was built for
         unsigned raises = 0;
         unsigned focusRequests = 0;
+        // Placed by the core before any frame was known: the window manager centres its frame.
+        bool centreByGravity = false;
     };
 
     void syncWindow(WindowId window);
@@ -79,7 +78,6 @@ private:
     QTimer* aheadTimer_ = nullptr;
     bool syncing_ = false;
     bool endAnnounced_ = false;
-    FirstLook* firstLook_ = nullptr;
 };
 
 }  // namespace vertola::ui

@@ -36,7 +36,7 @@ void QtTimers::stop(WindowId window) { timers_[indexOf(window)]->stop(); }
 
 void QtBeeper::beep() { QApplication::beep(); }
 
-QtScreen::QtScreen() : frameRequest_(std::make_unique<FrameRequest>()) {}
+QtScreen::QtScreen() : question_(std::make_unique<FrameQuestion>()) {}
 
 QtScreen::~QtScreen() = default;
 
@@ -47,17 +47,15 @@ SizeTwips QtScreen::screenSize() {
     return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
 }
 
-// A window manager answers within a few milliseconds, partly while the program gets ready. The
-// bound hardly costs start-up time on a busy machine: the window manager handles the question
-// before the first window's map request, so that window could not be on screen any sooner. Only
-// a window manager that never answers leaves the first window placed without its frame.
+// A window manager answers within a few milliseconds, while the program gets ready. One that
+// offers to answer and does not in time still centres the frame by gravity, or half its caption
+// bar off where it reads gravity as Openbox does.
 constexpr std::chrono::milliseconds kFramePatience{100};
 
 SizeTwips QtScreen::frameExtra() {
-    if (!frameKnown_) {
-        frameKnown_ = true;
-        if (const std::optional<QSize> answer = frameRequest_->answer(kFramePatience)) frame_ = *answer;
-        frameRequest_.reset();
+    if (question_) {
+        if (const std::optional<QSize> answer = question_->answer(kFramePatience)) noteFrame(*answer);
+        question_.reset();
     }
     return {frame_.width() * kTwipsPerPixel, frame_.height() * kTwipsPerPixel};
 }

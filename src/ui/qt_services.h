@@ -12,7 +12,7 @@
 
 namespace vertola::ui {
 
-class FrameRequest;
+class FrameQuestion;
 
 class QtClock final : public Clock {
 public:
@@ -42,8 +42,9 @@ public:
     void beep() override;
 };
 
-// The primary screen in twips. The frame is what the window manager said it would add, asked
-// before the first window is placed, then what it was last seen adding to a shown window.
+// The primary screen in twips. The frame is what the window manager said it would add, where it
+// offers to say, asked before the first window is placed; then what it was last seen adding to a
+// shown window. Until then it is not known, and counts as none.
 class QtScreen final : public Screen {
 public:
     QtScreen();
@@ -51,13 +52,14 @@ public:
 
     SizeTwips screenSize() override;
     SizeTwips frameExtra() override;
+    bool frameKnown() const { return frameKnown_; }
     void noteFrame(QSize extraPixels) {
         frame_ = extraPixels;
         frameKnown_ = true;
     }
 
 private:
-    std::unique_ptr<FrameRequest> frameRequest_;
+    std::unique_ptr<FrameQuestion> question_;
     QSize frame_{0, 0};
     bool frameKnown_ = false;
 };

@@ -1,17 +1,13 @@
 #include "ui/window_widget.h"
 
-#include <QBackingStore>
 #include <QCloseEvent>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
-#include <utility>
 
 #include "ui/assets.h"
-#include "ui/memory_pages.h"
 #include "ui/palette.h"
+#include "ui/picture_widget.h"
 #include "ui/twips.h"
 #include "ui/x11_desktop.h"
 
@@ -97,23 +93,9 @@ void WindowWidget::apply(const Window& window) {
     for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i) controls_[i].apply(states[i]);
 }
 
-void WindowWidget::readyBackingStore() {
-    QBackingStore* store = backingStore();
-    if (!store || !isWindow()) return;
-    store->resize(size());
-    // A scaled store hands out a device of its own; the pages are then left to the first paint.
-    const auto* image = dynamic_cast<const QImage*>(store->paintDevice());
-    if (!image || image->isNull()) return;
-#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-    // Only the kernel's bookkeeping changes; an older kernel refuses and the paint faults them in.
-    advisePages(image->constBits(), static_cast<std::size_t>(image->sizeInBytes()), MADV_POPULATE_WRITE, Pages::Touched);
-#endif
-}
-
-void WindowWidget::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    // Once this paint is on screen.
-    if (std::exchange(lookAtMap_, false)) QTimer::singleShot(0, this, [this] { forgetLookAtMap(*this); });
+void WindowWidget::renderDrawings() const {
+    for (const Control& control : controls_)
+        if (auto* picture = qobject_cast<PictureWidget*>(control.widget())) picture->pixels();
 }
 
 void WindowWidget::focusControl(std::string_view name) {

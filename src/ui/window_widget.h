@@ -31,19 +31,14 @@ public:
     // Brings the controls in line with the core's window, whose controls follow the same table.
     void apply(const Window& window);
     void focusControl(std::string_view name);
-    // Once shown: makes the buffer the window is painted into, and has the kernel back all its
-    // pages at once, where the first paint would fault them in one by one (a few milliseconds for
-    // a window this size on a virtual machine). Nothing is drawn and nothing is waited for.
-    void readyBackingStore();
-    // The window was given a background of how it looks for its map: that goes once it has
-    // painted, so that a later exposure waits for its paint rather than show an old look.
-    void dropBackgroundOncePainted() { lookAtMap_ = true; }
+    // Renders the window's drawings for the primary screen, where they are kept for its first
+    // paint: a window built ahead then opens without rendering them.
+    void renderDrawings() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setUpFrame();
@@ -55,7 +50,6 @@ private:
     const WindowLayout& layout_;
     WindowEvents& events_;
     std::vector<Control> controls_;
-    bool lookAtMap_ = false;
 };
 
 }  // namespace vertola::ui

@@ -12,22 +12,21 @@ struct PlatformCase {
     DisplayEnvironment environment;
     bool displayAvailable;
     const char* platform;
-    bool x11Only;
 };
 
 void PrintTo(const PlatformCase& c, std::ostream* os) { *os << c.name; }
 
 const PlatformCase kCases[] = {
-    {"X11Desktop", {std::nullopt, ":0", std::nullopt}, true, "xcb", true},
-    {"WaylandWithXWayland", {std::nullopt, ":0", "wayland-0"}, true, "xcb", true},
-    {"WaylandOnly", {std::nullopt, std::nullopt, "wayland-0"}, true, "", false},
-    {"NoDisplayAtAll", {std::nullopt, std::nullopt, std::nullopt}, false, "", false},
-    {"EmptyVariablesAreNoDisplay", {"", "", ""}, false, "", false},
-    {"OffscreenNeedsNoDisplay", {"offscreen", std::nullopt, std::nullopt}, true, "", false},
-    {"ChosenX11WithoutDisplay", {"xcb", std::nullopt, "wayland-0"}, false, "", true},
-    {"ChosenX11WithOptions", {"xcb:nomultiscreen", ":1", std::nullopt}, true, "", true},
-    {"ChosenWaylandIsLeftToQt", {"wayland", ":0", "wayland-0"}, true, "", false},
-    {"ChosenListMayFallBack", {"wayland;xcb", std::nullopt, "wayland-0"}, true, "", false},
+    {"X11Desktop", {std::nullopt, ":0", std::nullopt}, true, "xcb"},
+    {"WaylandWithXWayland", {std::nullopt, ":0", "wayland-0"}, true, "xcb"},
+    {"WaylandOnly", {std::nullopt, std::nullopt, "wayland-0"}, true, "wayland"},
+    {"NoDisplayAtAll", {std::nullopt, std::nullopt, std::nullopt}, false, ""},
+    {"EmptyVariablesAreNoDisplay", {"", "", ""}, false, ""},
+    {"OffscreenNeedsNoDisplay", {"offscreen", std::nullopt, std::nullopt}, true, ""},
+    {"ChosenX11WithoutDisplay", {"xcb", std::nullopt, "wayland-0"}, false, ""},
+    {"ChosenX11WithOptions", {"xcb:nomultiscreen", ":1", std::nullopt}, true, ""},
+    {"ChosenWaylandIsLeftToQt", {"wayland", ":0", "wayland-0"}, true, ""},
+    {"ChosenListMayFallBack", {"wayland;xcb", std::nullopt, "wayland-0"}, true, ""},
 };
 
 class PlatformChoice : public ::testing::TestWithParam<PlatformCase> {};
@@ -37,7 +36,6 @@ TEST_P(PlatformChoice, PrefersX11AndKnowsWhenNoDisplayCanBeOpened) {
     const vertola::ui::PlatformChoice choice = choosePlatform(c.environment);
     EXPECT_EQ(choice.displayAvailable, c.displayAvailable);
     EXPECT_EQ(choice.platform, c.platform);
-    EXPECT_EQ(choice.x11Only, c.x11Only);
 }
 
 INSTANTIATE_TEST_SUITE_P(Environments, PlatformChoice, ::testing::ValuesIn(kCases),
