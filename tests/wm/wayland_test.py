@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """The real program in a Wayland session with no X display: under weston's headless backend it
 must show its main menu (a top-level surface that weston has mapped, read from its scene graph), stay
-up, and end at SIGTERM without a crash and without a word on stderr.
+up, and end at SIGTERM without a crash and without a word on stderr. Then the same with an X display
+offered too (a private Xvfb): the main menu must be shown there, not on weston.
 
     wayland_test.py [--title TITLE] /path/to/vertola
 
---title names the first window of another program, such as the bare Qt window, to try the test.
+--title names the first window of another program, to try the test on it: a bare Qt window passes
+the first case and fails the second, since plain Qt prefers Wayland when both are offered.
 
 There is no input device headless, so the program is ended by a signal. Needs Debian's weston and
 qt6-wayland.
@@ -21,6 +23,11 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from Xlib import X, error as xerror
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import window_manager_test as wmt  # noqa: E402  (a private X server, for the case with both)
 
 PATIENCE = 15.0  # seconds for anything to happen; polls stop as soon as it has
 SOCKET = "vertola-test"
@@ -77,25 +84,49 @@ def describe(code):
     return "signal %s" % signal.Signals(-code).name if code < 0 else "status %d" % code
 
 
-def scenario(program, title, env, tmp):
+def start_weston(env, tmp):
     weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=" + SOCKET, "--debug",
                                "--idle-time=0", "--width=1280", "--height=1024",
                                "--log=" + os.path.join(tmp, "weston.log")],
                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-    procs = [weston]
+    poll("weston's socket", lambda: os.path.exists(os.path.join(env["XDG_RUNTIME_DIR"], SOCKET)))
+    return weston
+
+
+def on_x(desk, pid, title):
+    """The program's top-level X window with that title, mapped: no window manager needed."""
+    for w in desk.root.query_tree().children:
+        name, owner = desk.prop(w, "_NET_WM_NAME"), desk.prop(w, "_NET_WM_PID")
+        if name == title.encode() and owner is not None and owner[0] == pid:
+            try:
+                if w.get_attributes().map_state == X.IsViewable:
+                    return w.id
+            except xerror.XError:
+                pass
+    return None
+
+
+def run_case(program, title, env, tmp, desk):
+    """With only WAYLAND_DISPLAY (desk None) the window is weston's; with DISPLAY too, it is the X
+    server's, where the program can centre it, and weston never sees it."""
+    if desk is not None:
+        env = dict(env, DISPLAY=desk.env["DISPLAY"])
+    err_path = os.path.join(tmp, "stderr")
+    with open(err_path, "wb") as err:
+        proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=err, preexec_fn=no_core, start_new_session=True)
     try:
-        poll("weston's socket", lambda: os.path.exists(os.path.join(env["XDG_RUNTIME_DIR"], SOCKET)))
-        env = dict(env, WAYLAND_DISPLAY=SOCKET)
-        err_path = os.path.join(tmp, "stderr")
-        with open(err_path, "wb") as err:
-            proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                    stderr=err, preexec_fn=no_core, start_new_session=True)
-        procs.append(proc)
+        def on_wayland():
+            return [t for t in toplevels(env) if t[0] == proc.pid and t[1] == title and t[2] > 0 and t[3] > 0]
 
         def shown():
             if proc.poll() is not None:
                 raise Failure("the program ended with %s before %r was shown" % (describe(proc.returncode), title))
-            return [t for t in toplevels(env) if t[0] == proc.pid and t[1] == title and t[2] > 0 and t[3] > 0]
+            if desk is None:
+                return on_wayland()
+            if on_wayland():
+                raise Failure("%r was shown on Wayland although an X display was offered" % title)
+            return on_x(desk, proc.pid, title)
 
         poll("%r to be shown" % title, shown)
         # A second look: a crash in the paint that follows the first one shows here.
@@ -113,10 +144,9 @@ def scenario(program, title, env, tmp):
         if text:
             raise Failure("the program wrote on stderr:\n  " + text.replace("\n", "\n  "))
     finally:
-        for p in reversed(procs):
-            if p.poll() is None:
-                os.killpg(p.pid, signal.SIGKILL)
-                p.wait()
+        if proc.poll() is None:
+            os.killpg(proc.pid, signal.SIGKILL)
+            proc.wait()
 
 
 def main():
@@ -126,14 +156,28 @@ def main():
     args = parser.parse_args()
     tmp = tempfile.mkdtemp(prefix="vertola-wayland-")
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    env = session_env(tmp)
+    weston, desk, case = None, wmt.Desktop(), "Wayland only"
     try:
-        scenario(os.path.abspath(args.program), args.title, session_env(tmp), tmp)
-        print("wayland: %r shown, still shown on a second look, ended cleanly at SIGTERM, stderr empty" % args.title)
+        weston = start_weston(env, tmp)
+        env["WAYLAND_DISPLAY"] = SOCKET
+        run_case(os.path.abspath(args.program), args.title, env, tmp, None)
+        case = "an X display too"
+        desk.start(None, tmp)
+        run_case(os.path.abspath(args.program), args.title, env, tmp, desk)
+        print("wayland: %r shown (on weston with Wayland only, on X with an X display too), still shown on "
+              "a second look, ended cleanly at SIGTERM, stderr empty" % args.title)
         shutil.rmtree(tmp, ignore_errors=True)
         return 0
-    except Failure as failure:
-        print("wayland: FAILED: %s (weston's log: %s)" % (failure, os.path.join(tmp, "weston.log")), file=sys.stderr)
+    except (Failure, wmt.Failure) as failure:
+        print("wayland: FAILED (%s): %s (weston's log: %s)" % (case, failure, os.path.join(tmp, "weston.log")),
+              file=sys.stderr)
         return 1
+    finally:
+        desk.close()
+        if weston is not None:
+            os.killpg(weston.pid, signal.SIGKILL)
+            weston.wait()
 
 
 if __name__ == "__main__":
