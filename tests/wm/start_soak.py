@@ -197,8 +197,9 @@ def soak(desk, program, args, tmp):
         if text:
             faults["warnings"] += 1
             print("round %d: stderr: %s" % (index, text.replace("\n", "\n    ")), flush=True)
-        # Windows of a killed program go with its connection; the next round starts on a bare desk.
-        wmt.poll("the desk to be clear", lambda: all(t == "other" for _, t in desk.titled()), args.patience)
+        # Windows of a killed program go with its connection; the next round starts on a bare desk
+        # (Fluxbox lists an untitled window of its own).
+        wmt.poll("the desk to be clear", lambda: all(t in ("other", None) for _, t in desk.titled()), args.patience)
     return faults, starts, opens
 
 
