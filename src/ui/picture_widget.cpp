@@ -11,20 +11,32 @@ void PictureWidget::loadDrawing(const QString& path) {
     load(path);
 }
 
+namespace {
+
+// The drawing is rendered over what the widget fills its background with, exactly as it would be
+// rendered straight onto the window.
+QColor colourBehind(const QWidget& widget) {
+    return widget.autoFillBackground() ? widget.palette().color(widget.backgroundRole()) : QColor(Qt::transparent);
+}
+
+}  // namespace
+
+QString PictureWidget::cacheKey() const {
+    return QStringLiteral("vertola-drawing:%1:%2x%3@%4:%5")
+        .arg(path_)
+        .arg(width())
+        .arg(height())
+        .arg(devicePixelRatioF())
+        .arg(colourBehind(*this).rgba(), 8, 16, QLatin1Char('0'));
+}
+
 QPixmap PictureWidget::pixels() const {
     if (path_.isEmpty() || size().isEmpty() || !renderer()->isValid()) return {};
-    const qreal ratio = devicePixelRatioF();
-    // The drawing is rendered over what the widget fills its background with, exactly as it
-    // would be rendered straight onto the window.
-    const QColor behind = autoFillBackground() ? palette().color(backgroundRole()) : QColor(Qt::transparent);
-    const QString key = QStringLiteral("vertola-drawing:%1:%2x%3@%4:%5")
-                            .arg(path_)
-                            .arg(width())
-                            .arg(height())
-                            .arg(ratio)
-                            .arg(behind.rgba(), 8, 16, QLatin1Char('0'));
+    const QString key = cacheKey();
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    const qreal ratio = devicePixelRatioF();
+    const QColor behind = colourBehind(*this);
     pixmap = QPixmap(size() * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(behind);
@@ -36,8 +48,8 @@ QPixmap PictureWidget::pixels() const {
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event) {
-    const QPixmap pixmap = pixels();
-    if (pixmap.isNull()) {
+    QPixmap pixmap;
+    if (path_.isEmpty() || !QPixmapCache::find(cacheKey(), &pixmap)) {
         QSvgWidget::paintEvent(event);
         return;
     }
