@@ -21,7 +21,6 @@ Exits 1 on any fault. Needs Debian's interpreter with python3-xlib, Xvfb and the
 """
 
 import argparse
-import ctypes
 import os
 import shutil
 import signal
@@ -47,18 +46,12 @@ class Fault(Exception):
         self.kind = kind
 
 
-def die_with_parent():
-    """In a child before exec: killed when the soak dies, even by SIGKILL, and never left
-    spinning on its own."""
-    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-
-
 class Load:
     """Busy loops, one per core and one more, so that the program's threads wait for a core."""
 
     def __init__(self, count, niceness):
         def setup():
-            die_with_parent()
+            wmt.die_with_parent()
             os.nice(niceness)
 
         self.procs = [subprocess.Popen(["sh", "-c", "while :; do :; done"], preexec_fn=setup,

@@ -11,6 +11,7 @@ Fluxbox offers and never answers; i3 is set to float every window, as a pupil's 
 Needs Debian's interpreter with python3-xlib, Xvfb, xdotool, wmctrl and the window manager.
 """
 
+import ctypes
 import os
 import shutil
 import signal
@@ -60,6 +61,12 @@ WINDOW_MANAGER_FILES = {
 
 class Failure(Exception):
     pass
+
+
+def die_with_parent():
+    """In a child before exec: killed when the test dies, even by a time limit's SIGKILL. The X
+    server going takes the window manager and the program along."""
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 def poll(what, probe, patience=PATIENCE):
@@ -115,7 +122,7 @@ class Desktop:
 
     def spawn(self, argv, **kw):
         proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                start_new_session=True, **kw)
+                                start_new_session=True, preexec_fn=die_with_parent, **kw)
         self.procs.append(proc)
         return proc
 
