@@ -1,8 +1,18 @@
 #include "shell/window.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace vertola {
+
+namespace {
+
+std::uint64_t newTextStamp() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+}  // namespace
 
 const ControlSpec* findControl(const WindowLayout& layout, std::string_view name) {
     for (const ControlSpec& control : layout.controls)
@@ -15,6 +25,8 @@ Window::Window(WindowId id, const WindowLayout& layout)
     controls_.reserve(layout.controls.size());
     for (const ControlSpec& control : layout.controls)
         controls_.push_back({std::string(control.caption), control.fore, control.visible});
+    textStamps_.reserve(controls_.size());
+    for (std::size_t i = 0; i < controls_.size(); ++i) textStamps_.push_back(newTextStamp());
     if (!focus_.empty()) ++focusRequests_;
 }
 
@@ -37,7 +49,11 @@ const ControlState& Window::at(std::string_view control) const {
 }
 
 const std::string& Window::text(std::string_view control) const { return at(control).text; }
-void Window::setText(std::string_view control, std::string text) { at(control).text = std::move(text); }
+void Window::setText(std::string_view control, std::string text) {
+    const int index = indexOf(control);
+    at(control).text = std::move(text);
+    textStamps_[static_cast<std::size_t>(index)] = newTextStamp();
+}
 std::optional<Rgb> Window::foreColor(std::string_view control) const { return at(control).fore; }
 void Window::setForeColor(std::string_view control, Rgb colour) { at(control).fore = colour; }
 bool Window::visible(std::string_view control) const { return at(control).visible; }

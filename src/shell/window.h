@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ public:
 
     // The state of every control, in the order of the window's table.
     const std::vector<ControlState>& controls() const { return controls_; }
+    // A stamp that the text of the control at `index` got when it was last set, never given to
+    // another text, even of a window loaded anew: a view tells a changed text from an unchanged
+    // one by it, without reading a text that may be megabytes long.
+    std::uint64_t textStamp(std::size_t index) const { return textStamps_[index]; }
 
     // The control that has, or is asked to get, the keyboard focus.
     std::string_view focus() const { return focus_; }
@@ -72,6 +77,7 @@ private:
     WindowId id_;
     const WindowLayout& layout_;
     std::vector<ControlState> controls_;
+    std::vector<std::uint64_t> textStamps_;
     std::string focus_;
     unsigned focusRequests_ = 0;
     PositionTwips position_;

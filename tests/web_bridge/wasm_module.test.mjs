@@ -40,14 +40,17 @@ test('a level button replaces the main menu with the level menu', () => {
   assert.equal(windowOf(state, 'frmuno'), undefined);
 });
 
-test('any text typed into a cell comes back unchanged, and a wrong check beeps', () => {
+const state = call('vt_state');
+
+test('any text typed into a cell is held unchanged, and a wrong check beeps', () => {
   start(19200, 12000, 30, 465);
   click('frmuno', 'cmd999');
   click('frm999inizio', 'cmdadd');
   // Every control character but NUL, which ends a C string on the way in.
   const controls = Array.from({ length: 31 }, (_, i) => String.fromCharCode(i + 1)).join('');
   const typed = `${controls}"\\ unità ✓ 𝟕 ${'9'.repeat(100000)}`;
-  const back = textOf(windowOf(edit('frm999addizioni', 'txturis', typed), 'frm999addizioni'), 'txturis');
+  edit('frm999addizioni', 'txturis', typed);
+  const back = textOf(windowOf(state(), 'frm999addizioni'), 'txturis');
   assert.ok(back === typed, `the cell holds ${back.length} characters instead of the ${typed.length} typed`);
   const checked = click('frm999addizioni', 'cmdconferma');
   assert.equal(checked.beeps, 1);
@@ -64,8 +67,57 @@ test('a text handed over with its length keeps the NULs in it', () => {
     const length = core.lengthBytesUTF8(typed);
     const at = core._malloc(length + 1);
     core.stringToUTF8(typed, at, length + 1);
-    const state = JSON.parse(editBytes('frm999addizioni', 'txturis', at, length));
+    editBytes('frm999addizioni', 'txturis', at, length);
     core._free(at);
-    assert.equal(textOf(windowOf(state, 'frm999addizioni'), 'txturis'), typed);
+    assert.equal(textOf(windowOf(state(), 'frm999addizioni'), 'txturis'), typed);
   }
+});
+
+// A text handed over as the page does it: into a buffer the core makes, then edited in.
+const textBuffer = core.cwrap('vt_text_buffer', 'number', ['number']);
+const editBytes = core.cwrap('vt_edit_bytes', 'string', ['string', 'string', 'number', 'number']);
+function paste(window, control, text) {
+  const bytes = new TextEncoder().encode(text);
+  const at = textBuffer(bytes.length);
+  if (!at) return null;
+  core.HEAPU8.set(bytes, at);
+  const answer = editBytes(window, control, at, bytes.length);
+  core._free(at);
+  return answer;
+}
+
+test('the memory a long text took is used again once the text is replaced', () => {
+  start(19200, 12000, 30, 465);
+  click('frmuno', 'cmd999');
+  click('frm999inizio', 'cmdadd');
+  const long = '7'.repeat(10 * 1024 * 1024);
+  const before = core.HEAPU8.length;
+  const answer = paste('frm999addizioni', 'txturis', long);
+  // The answer does not carry the text back.
+  assert.ok(answer.length < 1000, `the answer to a 10 MB edit is ${answer.length} bytes`);
+  const grown = core.HEAPU8.length;
+  assert.ok(grown - before <= 3 * long.length, `10 MB in a cell took the heap from ${before} to ${grown} bytes`);
+  // The check of such a cell needs room of its own, once; after that the heap stays as it is.
+  const sizes = [];
+  for (let round = 0; round < 5; ++round) {
+    paste('frm999addizioni', 'txturis', '1');
+    click('frm999addizioni', 'cmdconferma');
+    paste('frm999addizioni', 'txturis', long);
+    click('frm999addizioni', 'cmdconferma');
+    sizes.push(core.HEAPU8.length);
+  }
+  assert.deepEqual(sizes, Array(5).fill(sizes[0]));
+});
+
+test('a text too large for the core\'s memory is refused, and the core goes on', () => {
+  start(19200, 12000, 30, 465);
+  click('frmuno', 'cmd999');
+  click('frm999inizio', 'cmdadd');
+  paste('frm999addizioni', 'txturis', '12');
+  // Room for the page's copy of it, but not for the core's as well; or not even for the page's.
+  for (const bytes of [1_200_000_000, 2_100_000_000]) assert.equal(textBuffer(bytes), 0, `${bytes} bytes`);
+  const told = JSON.parse(core.cwrap('vt_resend', 'string', ['string', 'string'])('frm999addizioni', 'txturis'));
+  assert.equal(textOf(windowOf(told, 'frm999addizioni'), 'txturis'), '12');
+  const checked = click('frm999addizioni', 'cmdconferma');
+  assert.equal(textOf(windowOf(checked, 'frm999addizioni'), 'lblmessaggio'), 'Sbagliato! Ripeti');
 });

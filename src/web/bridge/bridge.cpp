@@ -83,32 +83,6 @@ void writeLayout(JsonWriter& json, const WindowLayout& layout) {
     json.endObject();
 }
 
-void writeWindow(JsonWriter& json, const Program& program, WindowId id) {
-    const Window& window = *program.window(id);
-    json.beginObject();
-    json.key("name").string(windowName(id));
-    json.key("state").string(stateName(program.state(id)));
-    json.key("left").number(window.position().left);
-    json.key("top").number(window.position().top);
-    json.key("raises").integer(program.raiseRequests(id));
-    json.key("focus").string(window.focus());
-    json.key("focusRequests").integer(window.focusRequests());
-    json.key("controls").beginArray();
-    const auto& designs = window.layout().controls;
-    const auto& controls = window.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        json.beginObject();
-        json.key("name").string(designs[i].name);
-        json.key("text").string(controls[i].text);
-        json.key("fore");
-        writeColour(json, controls[i].fore);
-        json.key("visible").boolean(controls[i].visible);
-        json.endObject();
-    }
-    json.endArray();
-    json.endObject();
-}
-
 }  // namespace
 
 Bridge::Bridge() : random_(clock_.timeOfDayNanos()) {}
@@ -132,7 +106,8 @@ std::string Bridge::start(SizeTwips screen, SizeTwips frame) {
     program_ = std::make_unique<Program>(Services{clock_, random_, timers_, beeper_, screen_});
     beeper_.count = 0;
     program_->start();
-    return stateWithBeeps(beeper_.count);
+    told_ = {};
+    return answer(beeper_.count);
 }
 
 void Bridge::setScreen(SizeTwips screen, SizeTwips frame) {
@@ -145,7 +120,7 @@ std::string Bridge::run(std::string_view window, Event event) {
     beeper_.count = 0;
     const std::optional<WindowId> id = windowByName(window);
     if (program_ && id) event(*program_, *id);
-    return stateWithBeeps(beeper_.count);
+    return answer(beeper_.count);
 }
 
 std::string Bridge::click(std::string_view window, std::string_view control) {
@@ -153,7 +128,15 @@ std::string Bridge::click(std::string_view window, std::string_view control) {
 }
 
 std::string Bridge::edit(std::string_view window, std::string_view control, std::string_view text) {
-    return run(window, [control, text](Program& program, WindowId id) { program.edit(id, control, text); });
+    return run(window, [this, control, text](Program& program, WindowId id) {
+        if (!program.edit(id, control, text)) return;
+        // The page sent this text: it holds it already, exactly as the pupil typed it.
+        const Window& edited = *program.window(id);
+        const auto& designs = edited.layout().controls;
+        ToldWindow& told = told_[indexOf(id)];
+        for (std::size_t i = 0; i < designs.size() && i < told.controls.size(); ++i)
+            if (designs[i].name == control) told.controls[i].textStamp = edited.textStamp(i);
+    });
 }
 
 std::string Bridge::escape(std::string_view window) {
@@ -172,9 +155,76 @@ std::string Bridge::focusIn(std::string_view window, std::string_view control) {
     return run(window, [control](Program& program, WindowId id) { program.focusIn(id, control); });
 }
 
-std::string Bridge::state() const { return stateWithBeeps(0); }
+std::string Bridge::resend(std::string_view window, std::string_view control) {
+    return run(window, [this, control](Program& program, WindowId id) {
+        if (program.state(id) == WindowState::NotLoaded) return;
+        const auto& designs = program.window(id)->layout().controls;
+        ToldWindow& told = told_[indexOf(id)];
+        for (std::size_t i = 0; i < designs.size() && i < told.controls.size(); ++i)
+            if (designs[i].name == control) told.controls[i].textStamp = 0;
+    });
+}
 
-std::string Bridge::stateWithBeeps(unsigned beeps) const {
+std::string Bridge::state() {
+    told_ = {};
+    return answer(0);
+}
+
+// One loaded window: its name, and what differs from what the page was told, which is then what
+// the page holds. A window the page does not hold yet comes whole.
+void Bridge::writeWindow(JsonWriter& json, WindowId id) {
+    const Window& window = *program_->window(id);
+    ToldWindow& told = told_[indexOf(id)];
+    const bool whole = !told.listed;
+    json.beginObject();
+    json.key("name").string(windowName(id));
+    const WindowState state = program_->state(id);
+    if (whole || state != told.state) json.key("state").string(stateName(state));
+    const PositionTwips position = window.position();
+    if (whole || position.left != told.position.left || position.top != told.position.top) {
+        json.key("left").number(position.left);
+        json.key("top").number(position.top);
+    }
+    const unsigned raises = program_->raiseRequests(id);
+    if (whole || raises != told.raises) json.key("raises").integer(raises);
+    if (whole || window.focus() != told.focus) json.key("focus").string(window.focus());
+    if (whole || window.focusRequests() != told.focusRequests) json.key("focusRequests").integer(window.focusRequests());
+    told.listed = true;
+    told.state = state;
+    told.position = position;
+    told.raises = raises;
+    told.focus = std::string(window.focus());
+    told.focusRequests = window.focusRequests();
+
+    const auto& designs = window.layout().controls;
+    const auto& controls = window.controls();
+    told.controls.resize(controls.size());
+    bool opened = false;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        ToldControl& was = told.controls[i];
+        const ControlState& now = controls[i];
+        const bool text = whole || window.textStamp(i) != was.textStamp;
+        const bool fore = whole || now.fore != was.fore;
+        const bool visible = whole || now.visible != was.visible;
+        if (!text && !fore && !visible) continue;
+        if (!opened) json.key("controls").beginArray();
+        opened = true;
+        json.beginObject();
+        json.key("name").string(designs[i].name);
+        if (text) json.key("text").string(now.text);
+        if (fore) {
+            json.key("fore");
+            writeColour(json, now.fore);
+        }
+        if (visible) json.key("visible").boolean(now.visible);
+        json.endObject();
+        was = {window.textStamp(i), now.fore, now.visible};
+    }
+    if (opened) json.endArray();
+    json.endObject();
+}
+
+std::string Bridge::answer(unsigned beeps) {
     JsonWriter json;
     json.beginObject();
     json.key("ended").boolean(program_ && program_->ended());
@@ -191,9 +241,9 @@ std::string Bridge::stateWithBeeps(unsigned beeps) const {
     }
     json.endObject();
     json.key("windows").beginArray();
-    if (program_) {
-        for (WindowId id : kAllWindows)
-            if (program_->state(id) != WindowState::NotLoaded) writeWindow(json, *program_, id);
+    for (WindowId id : kAllWindows) {
+        if (program_ && program_->state(id) != WindowState::NotLoaded) writeWindow(json, id);
+        else told_[indexOf(id)] = {};
     }
     json.endArray();
     json.endObject();

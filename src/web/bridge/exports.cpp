@@ -1,6 +1,7 @@
 // The C functions that the page calls through cwrap. Each returns JSON that stays valid until
 // the next call.
 #include <cstddef>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -9,12 +10,17 @@
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
+#include <emscripten/heap.h>
+#include <malloc.h>
 #define VT_EXPORT EMSCRIPTEN_KEEPALIVE
 #else
 #define VT_EXPORT
 #endif
 
 namespace {
+
+// What an event's work and answer may need of the heap beside the texts, at the most.
+[[maybe_unused]] constexpr std::size_t kSpareBytes = 16u << 20;
 
 vertola::web::Bridge& bridge() {
     static vertola::web::Bridge instance;
@@ -63,6 +69,26 @@ VT_EXPORT const char* vt_edit_bytes(const char* window, const char* control, con
     const std::string_view whole = text && length > 0 ? std::string_view(text, static_cast<std::size_t>(length))
                                                       : std::string_view();
     return answer(bridge().edit(view(window), view(control), whole));
+}
+
+// A buffer for a text of `length` bytes that the page is about to hand over, or null when the
+// core's heap could not hold both it and the core's own copy of the text: the page then keeps the
+// core's text, where the core would otherwise run out of memory while copying, which ends it.
+VT_EXPORT char* vt_text_buffer(int length) {
+    if (length < 0) return nullptr;
+    const std::size_t bytes = static_cast<std::size_t>(length) + 1;
+#ifdef __EMSCRIPTEN__
+    // The heap grows up to its maximum; what is in use now and the two copies, with room to
+    // spare for the answer, must fit below it.
+    const std::size_t inUse = static_cast<std::size_t>(mallinfo().uordblks);
+    const std::size_t most = emscripten_get_heap_max();
+    if (bytes > most / 2 || inUse + 2 * bytes + kSpareBytes > most) return nullptr;
+#endif
+    return static_cast<char*>(std::malloc(bytes));
+}
+
+VT_EXPORT const char* vt_resend(const char* window, const char* control) {
+    return answer(bridge().resend(view(window), view(control)));
 }
 
 VT_EXPORT const char* vt_escape(const char* window) { return answer(bridge().escape(view(window))); }

@@ -8,6 +8,8 @@ void vt_set_screen(int screenW, int screenH, int frameW, int frameH);
 const char* vt_click(const char* window, const char* control);
 const char* vt_edit(const char* window, const char* control, const char* text);
 const char* vt_edit_bytes(const char* window, const char* control, const char* text, int length);
+char* vt_text_buffer(int length);
+const char* vt_resend(const char* window, const char* control);
 const char* vt_escape(const char* window);
 const char* vt_close_box(const char* window);
 const char* vt_tick(const char* window);

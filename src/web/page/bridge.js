@@ -1,4 +1,5 @@
-// The core, compiled to WebAssembly: each event goes in by name, and the state comes back as JSON.
+// The core, compiled to WebAssembly: each event goes in by name, and what it changed comes back as
+// JSON (the first state whole, then only what differs from what the page was last told).
 
 import { embedded } from './embedded.js';
 
@@ -13,6 +14,7 @@ import { embedded } from './embedded.js';
  * @property {(screen: SizeTwips, frame: SizeTwips) => void} setScreen
  * @property {(window: string, control: string) => ProgramState} click
  * @property {(window: string, control: string, text: string) => ProgramState} edit
+ * @property {(window: string, control: string) => ProgramState} resend
  * @property {(window: string) => ProgramState} escape
  * @property {(window: string) => ProgramState} closeBox
  * @property {(window: string) => ProgramState} tick
@@ -55,15 +57,23 @@ export async function loadBridge() {
   };
   const start = json('vt_start', ['number', 'number', 'number', 'number']);
   // A typed or pasted text goes through the heap, as cwrap would copy it onto the small wasm
-  // stack, and with its length, as a NUL pasted into a cell would end a C string.
+  // stack, and with its length, as a NUL pasted into a cell would end a C string. The browser's
+  // own encoder writes it, as the standard says: a lone surrogate (half of a pair, which a pupil
+  // can paste) becomes one U+FFFD and leaves the characters after it alone.
+  const encoder = new TextEncoder();
+  const textBuffer = core.cwrap('vt_text_buffer', 'number', ['number']);
   const editAt = core.cwrap('vt_edit_bytes', 'string', ['string', 'string', 'number', 'number']);
+  const resend = json('vt_resend', ['string', 'string']);
   /** @type {(window: string, control: string, text: string) => ProgramState} */
   const edit = (window, control, text) => {
-    const length = core.lengthBytesUTF8(text);
-    const at = core._malloc(length + 1);
+    const bytes = encoder.encode(text);
+    const at = textBuffer(bytes.length);
+    // No room for a text that large: the core keeps the text it had, and the cell shows it again.
+    if (!at) return resend(window, control);
     try {
-      core.stringToUTF8(text, at, length + 1);
-      return JSON.parse(editAt(window, control, at, length));
+      // Read after the buffer is made, as the heap's view is new whenever the heap grew.
+      core.HEAPU8.set(bytes, at);
+      return JSON.parse(editAt(window, control, at, bytes.length));
     } finally {
       core._free(at);
     }
@@ -75,6 +85,7 @@ export async function loadBridge() {
     setScreen: (screen, frame) => setScreen(screen.width, screen.height, frame.width, frame.height),
     click: json('vt_click', ['string', 'string']),
     edit,
+    resend,
     escape: json('vt_escape', ['string']),
     closeBox: json('vt_close_box', ['string']),
     tick: json('vt_tick', ['string']),

@@ -1,5 +1,7 @@
 // One control of a window: the element built from its table row, and what of the core's state it
-// shows. apply() touches the element only where the state differs, so that typing is not disturbed.
+// shows. apply() is given only what the core changed, and touches the element only where that
+// differs from what it shows, so that typing is not disturbed. A cell's text is never read back
+// nor written unless the core set it: what the pupil typed stays exactly as typed.
 
 import { accessLetter, showCaption } from './caption.js';
 import { firstLook } from './first_look.js';
@@ -150,13 +152,15 @@ export class Control {
 
   /** @param {ControlState} state */
   apply(state) {
-    this.applyText(state.text);
-    const fore = state.fore ? cssColour(state.fore) : '';
-    if (fore !== this.shownFore) {
-      this.shownFore = fore;
-      this.element.style.color = fore;
+    if (state.text !== undefined) this.applyText(state.text);
+    if (state.fore !== undefined) {
+      const fore = state.fore ? cssColour(state.fore) : '';
+      if (fore !== this.shownFore) {
+        this.shownFore = fore;
+        this.element.style.color = fore;
+      }
     }
-    if (this.element.hidden === state.visible) this.element.hidden = !state.visible;
+    if (state.visible !== undefined && this.element.hidden === state.visible) this.element.hidden = !state.visible;
   }
 
   /** @param {string} text */

@@ -54,6 +54,32 @@ export function createFrame(caption, onClose) {
   return element;
 }
 
+/** How much of a caption bar's width stays on the desk at the least, in pixels: enough to take. */
+const KEPT_WIDTH = 48;
+
+/**
+ * Puts a window at `left`, `top` (the desk's pixels), or as near as keeps its caption bar within
+ * reach, as a desktop does: wholly below the desk's top and above its bottom, and at least a
+ * hand's width of it across. The rest of the window may hang off the desk.
+ * @param {HTMLElement} element
+ * @param {number} left
+ * @param {number} top
+ */
+export function placeWithinReach(element, left, top) {
+  const desk = element.offsetParent;
+  if (!(desk instanceof HTMLElement)) return;
+  const width = element.offsetWidth;
+  const x = Math.max(KEPT_WIDTH - width, Math.min(left, desk.clientWidth - KEPT_WIDTH));
+  const y = Math.max(0, Math.min(top, desk.clientHeight - (BORDER + CAPTION_BAR)));
+  element.style.left = `${x}px`;
+  element.style.top = `${y}px`;
+}
+
+/** @param {HTMLElement} element */
+export function keepWithinReach(element) {
+  if (!element.hidden) placeWithinReach(element, element.offsetLeft, element.offsetTop);
+}
+
 /**
  * The caption bar moves the window, as on a desktop; the close box stays a button.
  * @param {HTMLElement} element
@@ -62,15 +88,17 @@ export function createFrame(caption, onClose) {
 function makeDraggable(element, bar) {
   bar.addEventListener('pointerdown', (down) => {
     if (down.button !== 0 || (down.target instanceof Element && down.target.closest('.close-box'))) return;
+    const desk = element.offsetParent;
+    if (!(desk instanceof HTMLElement)) return;
     down.preventDefault();
-    const startX = down.clientX - element.offsetLeft;
-    const startY = down.clientY - element.offsetTop;
+    // The desk may be drawn smaller than it is (on a small screen): the pointer's moves are
+    // the desk's pixels times its scale.
+    const scale = desk.getBoundingClientRect().width / desk.offsetWidth || 1;
+    const startX = down.clientX / scale - element.offsetLeft;
+    const startY = down.clientY / scale - element.offsetTop;
     bar.setPointerCapture(down.pointerId);
     /** @param {PointerEvent} move */
-    const follow = (move) => {
-      element.style.left = `${move.clientX - startX}px`;
-      element.style.top = `${move.clientY - startY}px`;
-    };
+    const follow = (move) => placeWithinReach(element, move.clientX / scale - startX, move.clientY / scale - startY);
     const stop = () => {
       bar.removeEventListener('pointermove', follow);
       bar.removeEventListener('pointerup', stop);

@@ -5,7 +5,7 @@ import { loadBridge } from './bridge.js';
 import { firstLook } from './first_look.js';
 import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
 import { keepOffline } from './offline.js';
-import { Beeper, screenSize, Timers, whenIdle } from './services.js';
+import { Beeper, Timers, whenIdle } from './services.js';
 import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
@@ -13,6 +13,7 @@ import { ProgramView } from './view.js';
 /** @typedef {import('./bridge.js').Bridge} Bridge */
 /** @typedef {import('./types.js').ProgramState} ProgramState */
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
+/** @typedef {import('./types.js').SizeTwips} SizeTwips */
 
 /** @param {string} id */
 function byId(id) {
@@ -53,9 +54,8 @@ async function loadLooksOf(first) {
 
 // The core centres each window it loads on the screen, frame included: the first look stands
 // there too until the core is in.
-/** @param {{layout: WindowLayout, state: ProgramState}} look @returns {ProgramState} */
-function centred({ layout, state }) {
-  const screen = screenSize();
+/** @param {{layout: WindowLayout, state: ProgramState}} look @param {SizeTwips} screen @returns {ProgramState} */
+function centred({ layout, state }, screen) {
   const left = (screen.width - (layout.clientWidth + FRAME_TWIPS.width)) / 2;
   const top = (screen.height - (layout.clientHeight + FRAME_TWIPS.height)) / 2;
   return { ...state, windows: state.windows.map((window) => ({ ...window, left, top })) };
@@ -133,7 +133,7 @@ async function main(watch) {
   // it is on the screen: the core's own first state then finds it drawn as it would draw it.
   if (firstLook) {
     await loadLooksOf(firstLook.layout);
-    view.preview(centred(firstLook));
+    view.preview(centred(firstLook, view.screen()));
     await afterNextFrame();
   }
   const core = await loadBridge().catch((error) => {
@@ -147,11 +147,11 @@ async function main(watch) {
   if (!firstLook && first) await loadLooksOf(first);
   restart.addEventListener('click', () => {
     ended.hidden = true;
-    run(() => core.start(screenSize(), FRAME_TWIPS));
+    run(() => core.start(view.screen(), FRAME_TWIPS));
   });
-  window.addEventListener('resize', () => core.setScreen(screenSize(), FRAME_TWIPS));
+  window.addEventListener('resize', () => core.setScreen(view.screen(), FRAME_TWIPS));
   bridge = core;
-  run(() => core.start(screenSize(), FRAME_TWIPS));
+  run(() => core.start(view.screen(), FRAME_TWIPS));
   for (const event of waiting.splice(0)) event();
   loadFaces(facesOf(layouts));
   keepOffline();

@@ -10,9 +10,11 @@
  * @typedef {{name: string, caption: string, clientWidth: number, clientHeight: number,
  *   background: Rgb, mainWindow: boolean, cancelButton: string, initialFocus: string,
  *   tabOrder: string[], controls: ControlSpec[]}} WindowLayout
- * @typedef {{name: string, text: string, fore: Rgb | null, visible: boolean}} ControlState
- * @typedef {{name: string, state: 'hidden' | 'shown', left: number, top: number, raises: number,
- *   focus: string, focusRequests: number, controls: ControlState[]}} WindowState
+ * A control's or window's state, whole the first time the page is told of it, and after that
+ * with only the values that changed (the name always):
+ * @typedef {{name: string, text?: string, fore?: Rgb | null, visible?: boolean}} ControlState
+ * @typedef {{name: string, state?: 'hidden' | 'shown', left?: number, top?: number, raises?: number,
+ *   focus?: string, focusRequests?: number, controls?: ControlState[]}} WindowState
  * @typedef {{running: boolean, intervalMs: number, starts: number}} TimerState
  * @typedef {{ended: boolean, beeps: number, timers: Record<string, TimerState>,
  *   windows: WindowState[]}} ProgramState

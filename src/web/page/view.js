@@ -1,6 +1,8 @@
 // All loaded windows on the page: creates, updates, stacks and removes them as the core's state
 // says, and turns the keys that belong to a window (Tab, Esc, Alt+letter) into its events.
 
+import { FRAME_TWIPS, keepWithinReach } from './frame.js';
+import { px, TWIPS_PER_PIXEL } from './units.js';
 import { WindowView } from './window.js';
 
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
@@ -8,7 +10,15 @@ import { WindowView } from './window.js';
 /** @typedef {import('./types.js').ProgramState} ProgramState */
 /** @typedef {import('./window.js').WindowEvents & {escape: (window: string) => void}} ViewEvents */
 
-/** @typedef {{view: WindowView, raises: number, focusRequests: number, focus: string}} Slot */
+/** @typedef {import('./types.js').SizeTwips} SizeTwips */
+/**
+ * @typedef {{view: WindowView, raises: number, focusRequests: number, focus: string, raise: boolean,
+ *   refocus: boolean}} Slot
+ */
+
+// Tab as every engine reports it: WebKitGTK names a real Shift+Tab only by its key's place.
+/** @param {KeyboardEvent} event */
+const isTab = (event) => event.key === 'Tab' || (event.key === 'Unidentified' && event.code === 'Tab');
 
 /** @param {KeyboardEvent} event */
 function pressedLetter(event) {
@@ -32,12 +42,56 @@ export class ProgramView {
     /** Windows the page put where it expects the core to put them, until the core says. */
     this.unplaced = new Set();
     this.topZ = 0;
+    this.scale = 1;
+    this.fit();
     document.addEventListener('keydown', (event) => this.onKey(event));
+    // A window stays within reach of a page made smaller, as the screen the core centres on does.
+    window.addEventListener('resize', () => {
+      this.fit();
+      for (const { view } of this.slots.values()) keepWithinReach(view.element);
+    });
   }
 
   /** @param {WindowLayout[]} layouts */
   learn(layouts) {
     for (const layout of layouts) this.layouts.set(layout.name, layout);
+    this.fit();
+  }
+
+  /**
+   * Where the largest window does not fit the page, the whole desk is drawn smaller until it does,
+   * all windows alike, so that every control stays in sight and under the finger that taps it (the
+   * browser hit-tests what it draws scaled). The desk keeps its own size in pixels, larger than the
+   * page by as much: the core centres windows on it, and nothing changes where the windows fit.
+   */
+  fit() {
+    const root = document.documentElement;
+    let width = 0;
+    let height = 0;
+    for (const layout of this.layouts.values()) {
+      width = Math.max(width, px(layout.clientWidth + FRAME_TWIPS.width));
+      height = Math.max(height, px(layout.clientHeight + FRAME_TWIPS.height));
+    }
+    const scale = Math.min(1, root.clientWidth / (width || 1), root.clientHeight / (height || 1));
+    if (scale === this.scale) return;
+    this.scale = scale;
+    const style = this.desk.style;
+    if (scale === 1) {
+      style.removeProperty('width');
+      style.removeProperty('height');
+      style.removeProperty('transform');
+      style.removeProperty('transform-origin');
+      return;
+    }
+    style.width = `${root.clientWidth / scale}px`;
+    style.height = `${root.clientHeight / scale}px`;
+    style.transformOrigin = '0 0';
+    style.transform = `scale(${scale})`;
+  }
+
+  /** The screen the core centres windows on: the desk, in twips. @returns {SizeTwips} */
+  screen() {
+    return { width: this.desk.clientWidth * TWIPS_PER_PIXEL, height: this.desk.clientHeight * TWIPS_PER_PIXEL };
   }
 
   /**
@@ -63,24 +117,35 @@ export class ProgramView {
     this.markActive();
   }
 
-  /** @param {WindowState} state */
+  /** @param {WindowState} state one window as the core told it: whole at first, then what changed */
   syncWindow(state) {
     let slot = this.slots.get(state.name);
     if (!slot) slot = this.create(state);
-    else if (this.unplaced.delete(state.name)) slot.view.placeAt(state.left, state.top);
+    else if (this.unplaced.delete(state.name)) slot.view.placeAt(state.left ?? 0, state.top ?? 0);
+    const wasShown = slot.view.shown;
     slot.view.apply(state);
-    slot.focus = state.focus;
-    if (!slot.view.shown) return;
-    if (state.raises !== slot.raises) {
+    if (state.focus !== undefined) slot.focus = state.focus;
+    // A raise or a focus asked for while the window is hidden is done when it is shown.
+    if (state.raises !== undefined && state.raises !== slot.raises) {
       slot.raises = state.raises;
+      slot.raise = true;
+    }
+    if (state.focusRequests !== undefined && state.focusRequests !== slot.focusRequests) {
+      slot.focusRequests = state.focusRequests;
+      slot.refocus = true;
+    }
+    if (!slot.view.shown) return;
+    // A window shown again comes back within reach, wherever the page was since.
+    if (!wasShown) keepWithinReach(slot.view.element);
+    if (slot.raise) {
+      slot.raise = false;
       this.bringToFront(slot.view);
       // A window put in front takes the focus it had, as an activated desktop window does.
-      if (!slot.view.element.contains(document.activeElement)) slot.view.focusControl(state.focus);
+      if (!slot.view.element.contains(document.activeElement)) slot.view.focusControl(slot.focus);
     }
-    // A focus asked for while the window was hidden moves when it is shown.
-    if (state.focusRequests !== slot.focusRequests) {
-      slot.focusRequests = state.focusRequests;
-      slot.view.focusControl(state.focus);
+    if (slot.refocus) {
+      slot.refocus = false;
+      slot.view.focusControl(slot.focus);
     }
   }
 
@@ -89,15 +154,16 @@ export class ProgramView {
     const layout = this.layouts.get(state.name);
     if (!layout) throw new Error(`no table for window ${state.name}`);
     const view = new WindowView(layout, this.events);
-    // The core placed the window's frame on the viewport when it loaded the window.
-    view.placeAt(state.left, state.top);
+    // The core placed the window's frame on the desk when it loaded the window.
+    view.placeAt(state.left ?? 0, state.top ?? 0);
     view.element.addEventListener('pointerdown', (event) => this.onPointerDown(view, event));
     view.element.addEventListener('mousedown', (event) => this.onMouseDown(view, event));
     /** @type {Slot} */
-    const slot = { view, raises: 0, focusRequests: 0, focus: state.focus };
+    const slot = { view, raises: 0, focusRequests: 0, focus: state.focus ?? '', raise: false, refocus: false };
     this.slots.set(state.name, slot);
     this.bringToFront(view);
     this.desk.append(view.element);
+    keepWithinReach(view.element);
     return slot;
   }
 
@@ -156,7 +222,7 @@ export class ProgramView {
     if (event.key === 'Escape') {
       event.preventDefault();
       this.events.escape(name);
-    } else if (event.key === 'Tab' && !event.altKey) {
+    } else if (isTab(event) && !event.altKey) {
       event.preventDefault();
       view.tabTarget(view.controlOf(document.activeElement), event.shiftKey)?.element.focus();
     } else if (event.altKey) {

@@ -5,6 +5,10 @@ import { Control } from './control.js';
 import { createFrame } from './frame.js';
 import { cssColour, px } from './units.js';
 
+// WebKit keeps no more than this many characters in a field, and silently drops the rest of a
+// paste that would go beyond; the page puts such a paste in itself, so that all of it is judged.
+const LONGEST_FIELD = 524288;
+
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
 /** @typedef {import('./types.js').WindowState} WindowState */
 
@@ -35,6 +39,7 @@ export class WindowView {
 
     /** @type {Control[]} */
     this.controls = layout.controls.map((design) => new Control(design));
+    this.byName = new Map(this.controls.map((control) => [control.design.name, control]));
     for (const control of this.controls) {
       this.client.append(control.element);
       this.connect(control, events);
@@ -53,6 +58,19 @@ export class WindowView {
     if (element instanceof HTMLButtonElement) element.addEventListener('click', () => events.click(window, name));
     if (element instanceof HTMLInputElement) {
       element.addEventListener('input', () => events.edit(window, name, element.value));
+      element.addEventListener('paste', (event) => {
+        const pasted = event.clipboardData?.getData('text/plain') ?? '';
+        const from = element.selectionStart ?? element.value.length;
+        const to = element.selectionEnd ?? from;
+        if (element.value.length - (to - from) + pasted.length <= LONGEST_FIELD) return;
+        event.preventDefault();
+        // A one-line field drops line breaks from what is put in it, as the browser's own paste.
+        const text = element.value.slice(0, from) + pasted.replace(/[\r\n]/g, '') + element.value.slice(to);
+        const caret = text.length - (element.value.length - to);
+        element.value = text;
+        element.setSelectionRange(caret, caret);
+        events.edit(window, name, text);
+      });
     }
     element.addEventListener('focus', () => events.focusIn(window, name));
   }
@@ -69,7 +87,7 @@ export class WindowView {
 
   /** @param {string} name */
   control(name) {
-    return this.controls.find((control) => control.design.name === name);
+    return this.byName.get(name);
   }
 
   /** @param {Element | null} element */
@@ -83,7 +101,8 @@ export class WindowView {
 
   /** @param {WindowState} state */
   apply(state) {
-    state.controls.forEach((control, i) => this.controls[i]?.apply(control));
+    for (const control of state.controls ?? []) this.control(control.name)?.apply(control);
+    if (state.state === undefined) return;
     const hidden = state.state !== 'shown';
     if (this.element.hidden !== hidden) this.element.hidden = hidden;
   }
