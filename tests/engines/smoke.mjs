@@ -126,7 +126,9 @@ export function smokeSuite(name, launch) {
     await start(shared.server.url);
     await openAddition('frm9999addizioni');
     const right = String(await sum('frm9999addizioni'));
-    // Leading zeros keep the sum; an engine that cut the paste short would judge only zeros.
+    // Leading zeros keep the sum; a paste cut short would be judged as zeros alone. (WebKit's
+    // <input> holds at most 524,288 characters, whoever sets its value, so the cell's own length
+    // is no measure.)
     const pasted = '0'.repeat(1_000_000 - right.length) + right;
     await shared.display.holdClipboard(pasted);
     const cell = ctl('frm9999addizioni', 'txturis');
@@ -134,7 +136,6 @@ export function smokeSuite(name, launch) {
     await until((s) => document.activeElement === document.querySelector(s), [cell], 'the result cell focused');
     await shared.display.keys('ctrl+v');
     await until((s) => document.querySelector(s).value.length > 0, [cell], 'the paste in the cell');
-    assert.equal(await shared.engine.evaluate((s) => document.querySelector(s).value.length, cell), pasted.length);
     await shared.engine.click(ctl('frm9999addizioni', 'cmdconferma'));
     await messageIs('frm9999addizioni', RIGHT);
   });
