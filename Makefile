@@ -173,12 +173,13 @@ web: web-deps
 	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
 	@# The types are for the type check only. The main menu's first look, recorded from the core;
 	@# the same page as one file, from the modules; then the modules joined; then the manifest, its
-	@# icons and the service worker's list of what the folder finally holds.
+	@# icons; last, the release's list of the files the folder finally holds and their hashes.
 	@rm build/web.new/types.js
 	@$(NODE_GLUE) src/web/tools/first_look.mjs build/web.new
 	@node src/web/tools/single_file.mjs build/web.new
 	@node src/web/bundle.mjs build/web.new main.js
 	@$(NODE_GLUE) src/web/tools/offline_app.mjs build/web.new
+	@node src/web/tools/release.mjs build/web.new
 	@rm -rf build/web && mv build/web.new build/web
 	@echo "build/web: $$(find build/web -type f | wc -l) files, $$(find build/web -type f -printf '%s\n' | awk '{s+=$$1} END {print s}') bytes"
 

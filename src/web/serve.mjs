@@ -21,9 +21,12 @@ const TYPES = {
 /**
  * @param {string} root folder to serve
  * @param {number} port 0 picks a free one
+ * @param {{ cacheControl?: string | null, lastModified?: boolean }} [caching] the HTTP caching a
+ *   host does: a Cache-Control value or none, and whether files say when they last changed (and
+ *   answer 304 when they have not since)
  * @returns {Promise<{ url: string, close: () => Promise<void> }>}
  */
-export async function serve(root, port = 0) {
+export async function serve(root, port = 0, { cacheControl = 'no-cache', lastModified = false } = {}) {
   const base = path.resolve(root);
   const server = createServer(async (request, response) => {
     try {
@@ -32,10 +35,16 @@ export async function serve(root, port = 0) {
       if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the folder');
       if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
       const body = await readFile(file);
-      response.writeHead(200, {
-        'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
-        'Cache-Control': 'no-cache',
-      });
+      /** @type {Record<string, string>} */
+      const headers = { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' };
+      if (cacheControl) headers['Cache-Control'] = cacheControl;
+      if (lastModified) {
+        const changed = new Date((await stat(file)).mtime.toUTCString());
+        headers['Last-Modified'] = changed.toUTCString();
+        const since = Date.parse(request.headers['if-modified-since'] ?? '');
+        if (changed.getTime() <= since) return void response.writeHead(304, headers).end();
+      }
+      response.writeHead(200, headers);
       response.end(request.method === 'HEAD' ? undefined : body);
     } catch {
       response.writeHead(404).end();

@@ -8,7 +8,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 import { serve } from '../../src/web/serve.mjs';
-import { filesBelow, stampServiceWorker } from '../../src/web/tools/offline_app.mjs';
+import { filesBelow, RELEASE_FILE, writeRelease } from '../../src/web/tools/release.mjs';
 import { SINGLE_FILE } from '../../src/web/tools/single_file.mjs';
 import { args, ctl, openWindow, rightAnswer, win } from './support/program.mjs';
 
@@ -33,16 +33,15 @@ after(async () => {
   if (shared.dir) rmSync(shared.dir, { recursive: true, force: true });
 });
 
-// The page once its worker keeps the folder and answers for it.
+// The page once its worker keeps the folder and answers for it: a page that was loaded before the
+// worker was there keeps going without it until it is loaded again.
 async function visit(page, url) {
   await page.goto(url);
   await win(page, 'frmuno').waitFor();
-  await page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
-    }
-  });
+  if (await page.evaluate(async () => (await navigator.serviceWorker.ready) && !navigator.serviceWorker.controller)) {
+    await page.reload();
+    await win(page, 'frmuno').waitFor();
+  }
 }
 
 const keptFiles = (page) => page.evaluate(async () => {
@@ -51,7 +50,7 @@ const keptFiles = (page) => page.evaluate(async () => {
   return { names, files: (await cache.keys()).map((request) => new URL(request.url).pathname).sort() };
 });
 
-test('after one visit: installable, every file kept, and an exercise answered offline after a reload', async () => {
+test('after one visit: installable, every file kept, and an exercise answered offline after a reload', { timeout: 120_000 }, async () => {
   const { page, server } = shared;
   await visit(page, server.url);
   const cdp = await shared.context.newCDPSession(page);
@@ -60,7 +59,7 @@ test('after one visit: installable, every file kept, and an exercise answered of
   assert.deepEqual([manifest.errors, JSON.parse(manifest.data ?? '{}').name], [[], 'Operazioni in vertola']);
 
   const { names, files } = await keptFiles(page);
-  const expected = ['/', ...filesBelow(shared.folder).filter((f) => f !== 'sw.js' && f !== SINGLE_FILE).map((f) => `/${f}`)].sort();
+  const expected = ['/', ...filesBelow(shared.folder).filter((f) => !['sw.js', RELEASE_FILE, SINGLE_FILE].includes(f)).map((f) => `/${f}`)].sort();
   assert.equal(names.length, 1);
   assert.deepEqual(files, expected);
 
@@ -78,13 +77,13 @@ test('after one visit: installable, every file kept, and an exercise answered of
   }
 });
 
-test('a new version of the folder replaces the kept one on the next visit, and stays offline', async () => {
+test('a new version of the folder replaces the kept one on the next visit, and stays offline', { timeout: 120_000 }, async () => {
   const { page, server, folder } = shared;
   await visit(page, server.url);
   const before = (await keptFiles(page)).names;
   const index = path.join(folder, 'index.html');
   writeFileSync(index, readFileSync(index, 'utf8').replace('</head>', '<meta name="version-mark" content="2">\n</head>'));
-  const version = stampServiceWorker(folder);
+  const { version } = writeRelease(folder);
 
   // The visit finds the new worker, which takes over and brings the new page in, untouched so far.
   await page.reload();
