@@ -61,6 +61,8 @@ export function buildSingleFile(folder) {
     .replace(/<!--[\s\S]*?-->\n?/g, '')
     // Preloads, the manifest and the worker belong to the served folder: here everything is in already.
     .replace(/<link rel="(?:modulepreload|preload|manifest)"[^>]*>\n?/g, '')
+    // So is loading the page again when its files did not come: here they are all inside.
+    .replace(/\s*<a class="button" href="">Riprova<\/a>/, '')
     .replace(/<link rel="icon" href="([^"?]+)[^"]*"[^>]*>/, (_, href) => `<link rel="icon" href="${dataUrl(path.join(folder, href))}">`)
     .replace(/<meta http-equiv="Content-Security-Policy" content="[^"]*">/, () => `<meta http-equiv="Content-Security-Policy" content="${policy}">`);
   out = out
