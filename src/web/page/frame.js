@@ -55,7 +55,7 @@ export function createFrame(caption, onClose) {
 }
 
 /** How much of a caption bar's width stays on the desk at the least, in pixels: enough to take. */
-const KEPT_WIDTH = 48;
+const KEPT_WIDTH = 96;
 
 /**
  * Puts a window at `left`, `top` (the desk's pixels), or as near as keeps its caption bar within
