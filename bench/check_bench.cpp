@@ -29,7 +29,7 @@ void rightCheckWithNewDraw(benchmark::State& state) {
     fakes::Harness h;
     h.program.start();
     h.program.open(id);
-    const std::string check(static_cast<const ExerciseWindow&>(*h.program.window(id)).design().checkButton);
+    const std::string check(static_cast<const ExerciseWindow&>(*h.program.window(id)).checkButton());
     for (auto _ : state) {
         writeRightAnswer(h.program, id);
         h.program.click(id, check);

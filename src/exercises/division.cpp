@@ -8,6 +8,10 @@ namespace vertola {
 
 namespace {
 
+// The check button's documented names: each level's window has its own.
+constexpr std::string_view kCheck999 = "Command1";
+constexpr std::string_view kCheck9999 = "cmdcontrolla";
+
 constexpr Rgb kBack{128, 255, 128};
 // The division grids have a darker hundreds green than the other operations.
 constexpr Rgb kDivisionGreen{0, 128, 0};
@@ -86,31 +90,31 @@ constexpr auto kGrid9999 = std::to_array<ControlSpec>({
     hline("Line2", 1800, 2880, 5400),
 });
 
-constexpr auto kControls999 =
-    joinControls(kGrid999, besideRemainderBox(frameControls({960, 4200, 4815, 615}, 3960, 3480, "Command1"),
-                                              {5400, 1320, 255, 285}));
+constexpr auto kControls999 = joinControls(
+    kGrid999,
+    besideRemainderBox(frameControls({960, 4200, 4815, 615}, 3960, 3480, kCheck999), {5400, 1320, 255, 285}));
 constexpr auto kControls9999 = joinControls(
-    kGrid9999, besideRemainderBox(frameControls({480, 4560, 4815, 615}, 480, 3840, "cmdcontrolla"),
-                                  {3720, 1440, 255, 285}));
+    kGrid9999,
+    besideRemainderBox(frameControls({480, 4560, 4815, 615}, 480, 3840, kCheck9999), {3720, 1440, 255, 285}));
 
 // Dividend, divisor, then each quotient digit followed by the staircase row it produces.
 constexpr auto kTabs999 =
     joinNames(std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtdivis", "txthris", "txtparh1",
                                                "txtparda1", "txtparu1", "txtdaris", "txtparda2", "txtparu2",
-                                               "txturis", "txtparu3", "Command1"}),
+                                               "txturis", "txtparu3", kCheck999}),
               kFrameTabTail);
 constexpr auto kTabs9999 =
     joinNames(std::to_array<std::string_view>(
-                  {"txtk1",    "txth1",     "txtda1",   "txtu1",   "txtdivis", "txtkris",     "txtpark1",
-                   "txtparh1", "txtparda1", "txtparu1", "txthris", "txtparh2", "txtparda2",   "txtparu2",
-                   "txtdaris", "txtparda3", "txtparu3", "txturis", "txtparu4", "cmdcontrolla"}),
+                  {"txtk1",    "txth1",     "txtda1",   "txtu1",   "txtdivis", "txtkris",   "txtpark1",
+                   "txtparh1", "txtparda1", "txtparu1", "txthris", "txtparh2", "txtparda2", "txtparu2",
+                   "txtdaris", "txtparda3", "txtparu3", "txturis", "txtparu4", kCheck9999}),
               kFrameTabTail);
 
-constexpr WindowLayout kLayout999 =
-    exerciseLayout("frm999divisioni", "Divisioni in vertola", kBack, kControls999, kTabs999, "txth1");
+constexpr WindowLayout kLayout999 = exerciseLayout("frm999divisioni", "Divisioni in vertola", kBack,
+                                                   kControls999, kTabs999, "txth1", kCheck999);
 
-constexpr WindowLayout kLayout9999 =
-    exerciseLayout("frm9999divisioni", "Divisioni in vertola", kBack, kControls9999, kTabs9999, "txtk1");
+constexpr WindowLayout kLayout9999 = exerciseLayout("frm9999divisioni", "Divisioni in vertola", kBack,
+                                                    kControls9999, kTabs9999, "txtk1", kCheck9999);
 
 constexpr std::array<std::string_view, 3> kQuotient999{"txthris", "txtdaris", "txturis"};
 constexpr std::array<std::string_view, 4> kQuotient9999{"txtkris", "txthris", "txtdaris", "txturis"};
@@ -140,10 +144,8 @@ constexpr std::array<std::string_view, 5> kOperands9999{"txtk1", "txth1", "txtda
 
 const ExerciseSpec kSpec999{
     .id = WindowId::frm999divisioni,
-    .code = 4,
     .levelMenu = WindowId::frm999inizio,
     .scoreWindow = WindowId::frm999punteggio,
-    .checkButton = "Command1",
     .rule = DivisionRule{.dividendN = 999, .dividendAbove = 20, .divisorN = 9, .divisorAbove = 1},
     .resultCells = kQuotient999,
     .remainderRows = kStaircase999,
@@ -155,10 +157,8 @@ const ExerciseSpec kSpec999{
 
 const ExerciseSpec kSpec9999{
     .id = WindowId::frm9999divisioni,
-    .code = 4,
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
-    .checkButton = "cmdcontrolla",
     .rule = DivisionRule{.dividendN = 9999, .dividendAbove = 1000, .divisorN = 9, .divisorAbove = 1},
     .resultCells = kQuotient9999,
     .remainderRows = kStaircase9999,

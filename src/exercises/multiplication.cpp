@@ -8,6 +8,9 @@ namespace vertola {
 
 namespace {
 
+// The check button's documented name, the same in both levels.
+constexpr std::string_view kCheck = "cmdconferma";
+
 constexpr Rgb kBackOneDigit{255, 192, 255};
 constexpr Rgb kBackTwoDigits{192, 192, 255};
 
@@ -102,37 +105,37 @@ constexpr auto kGridTwoDigits = std::to_array<ControlSpec>({
 });
 
 constexpr auto kControls999 =
-    joinControls(kGrid999, frameControls({1080, 4200, 4695, 615}, 3960, 3240, "cmdconferma"));
+    joinControls(kGrid999, frameControls({1080, 4200, 4695, 615}, 3960, 3240, kCheck));
 constexpr auto kControls9999 =
-    joinControls(kGrid9999, frameControls({1080, 4440, 4695, 615}, 3840, 3240, "cmdconferma"));
+    joinControls(kGrid9999, frameControls({1080, 4440, 4695, 615}, 3840, 3240, kCheck));
 constexpr auto kControlsTwoDigits =
-    joinControls(kGridTwoDigits, frameControls({1080, 4680, 4695, 615}, 3840, 4080, "cmdconferma"));
+    joinControls(kGridTwoDigits, frameControls({1080, 4680, 4695, 615}, 3840, 4080, kCheck));
 
 // Operands left to right; every product row from the units up, as it is written.
 constexpr auto kTabs999 =
     joinNames(std::to_array<std::string_view>(
-                  {"txth1", "txtda1", "txtu1", "txtu2", "txturis", "txtdaris", "txthris", "cmdconferma"}),
+                  {"txth1", "txtda1", "txtu1", "txtu2", "txturis", "txtdaris", "txthris", kCheck}),
               kFrameTabTail);
 constexpr auto kTabs9999 =
     joinNames(std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtu2", "txturis",
-                                               "txtdaris", "txthris", "txtkris", "cmdconferma"}),
+                                               "txtdaris", "txthris", "txtkris", kCheck}),
               kFrameTabTail);
 constexpr auto kTabsTwoDigits = joinNames(
     std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txtda2", "txtu2", "txtparu1", "txtparda1",
                                      "txtparh1", "txtpark1", "txtparu2", "txtparda2", "txtparh2", "txtpark2",
-                                     "txturis", "txtdaris", "txthris", "txtkris", "cmdconferma"}),
+                                     "txturis", "txtdaris", "txthris", "txtkris", kCheck}),
     kFrameTabTail);
 
 constexpr WindowLayout kLayout999 = exerciseLayout("frm999moltiplicazioni", "Moltiplicazioni in vertola",
-                                                   kBackOneDigit, kControls999, kTabs999, "txth1");
+                                                   kBackOneDigit, kControls999, kTabs999, "txth1", kCheck);
 
 constexpr WindowLayout kLayout9999 =
     exerciseLayout("frm9999moltiplicazioni", "Moltiplicazioni in vertola con 1 cifra al moltiplicatore",
-                   kBackOneDigit, kControls9999, kTabs9999, "txtk1");
+                   kBackOneDigit, kControls9999, kTabs9999, "txtk1", kCheck);
 
 constexpr WindowLayout kLayoutTwoDigits =
     exerciseLayout("frm9999moltiplicazioni2", "Moltiplicazioni in vertola con 2 cifre al moltiplicatore",
-                   kBackTwoDigits, kControlsTwoDigits, kTabsTwoDigits, "txth1");
+                   kBackTwoDigits, kControlsTwoDigits, kTabsTwoDigits, "txth1", kCheck);
 
 constexpr auto& kResult999 = kResultRow999;
 constexpr auto& kResult9999 = kResultRow9999;
@@ -146,10 +149,8 @@ constexpr std::array<std::string_view, 12> kEmptiedTwoDigits{"txtpark1", "txtpar
 
 const ExerciseSpec kSpec999{
     .id = WindowId::frm999moltiplicazioni,
-    .code = 3,
     .levelMenu = WindowId::frm999inizio,
     .scoreWindow = WindowId::frm999punteggio,
-    .checkButton = "cmdconferma",
     .rule = MultiplicationRule{.multiplicandN = 999,
                                .multiplicandAbove = 10,
                                .multiplierN = 9,
@@ -165,10 +166,8 @@ const ExerciseSpec kSpec999{
 
 const ExerciseSpec kSpec9999{
     .id = WindowId::frm9999moltiplicazioni,
-    .code = 3,
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
-    .checkButton = "cmdconferma",
     .rule = MultiplicationRule{.multiplicandN = 9999,
                                .multiplicandAbove = 100,
                                .multiplierN = 9,
@@ -185,10 +184,8 @@ const ExerciseSpec kSpec9999{
 // After a wrong product the pupil starts again from the first partial product.
 const ExerciseSpec kSpecTwoDigits{
     .id = WindowId::frm9999moltiplicazioni2,
-    .code = 5,
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
-    .checkButton = "cmdconferma",
     .rule = MultiplicationRule{.multiplicandN = 999,
                                .multiplicandAbove = 10,
                                .multiplierN = 99,

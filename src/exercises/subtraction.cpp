@@ -8,6 +8,9 @@ namespace vertola {
 
 namespace {
 
+// The check button's documented name, the same in both levels.
+constexpr std::string_view kCheck = "cmdconferma";
+
 constexpr Rgb kBack999{255, 192, 128};
 constexpr Rgb kBack9999{255, 192, 192};
 
@@ -68,25 +71,25 @@ constexpr auto kGrid9999 = std::to_array<ControlSpec>({
 });
 
 constexpr auto kControls999 =
-    joinControls(kGrid999, frameControls({1080, 4440, 4695, 615}, 3960, 3360, "cmdconferma"));
+    joinControls(kGrid999, frameControls({1080, 4440, 4695, 615}, 3960, 3360, kCheck));
 constexpr auto kControls9999 =
-    joinControls(kGrid9999, frameControls({1080, 4440, 4695, 615}, 3600, 3360, "cmdconferma"));
+    joinControls(kGrid9999, frameControls({1080, 4440, 4695, 615}, 3600, 3360, kCheck));
 
 // Operand rows left to right, top to bottom; the result row from the units up, as it is written.
 constexpr auto kTabs999 =
     joinNames(std::to_array<std::string_view>({"txth1", "txtda1", "txtu1", "txth2", "txtda2", "txtu2",
-                                               "txturis", "txtdaris", "txthris", "cmdconferma"}),
+                                               "txturis", "txtdaris", "txthris", kCheck}),
               kFrameTabTail);
 constexpr auto kTabs9999 = joinNames(
     std::to_array<std::string_view>({"txtk1", "txth1", "txtda1", "txtu1", "txtk2", "txth2", "txtda2", "txtu2",
-                                     "txturis", "txtdaris", "txthris", "txtkris", "cmdconferma"}),
+                                     "txturis", "txtdaris", "txthris", "txtkris", kCheck}),
     kFrameTabTail);
 
-constexpr WindowLayout kLayout999 =
-    exerciseLayout("frm999sottrazioni", "Sottrazioni in vertola", kBack999, kControls999, kTabs999, "txth1");
+constexpr WindowLayout kLayout999 = exerciseLayout("frm999sottrazioni", "Sottrazioni in vertola", kBack999,
+                                                   kControls999, kTabs999, "txth1", kCheck);
 
 constexpr WindowLayout kLayout9999 = exerciseLayout("frm9999sottrazioni", "Sottrazioni in vertola", kBack9999,
-                                                    kControls9999, kTabs9999, "txtk1");
+                                                    kControls9999, kTabs9999, "txtk1", kCheck);
 
 constexpr auto& kResult999 = kResultRow999;
 constexpr auto& kResult9999 = kResultRow9999;
@@ -97,10 +100,8 @@ constexpr std::array<std::string_view, 8> kOperands9999{"txtk1", "txth1", "txtda
 
 const ExerciseSpec kSpec999{
     .id = WindowId::frm999sottrazioni,
-    .code = 2,
     .levelMenu = WindowId::frm999inizio,
     .scoreWindow = WindowId::frm999punteggio,
-    .checkButton = "cmdconferma",
     .rule = SubtractionRule{.n = 999},
     .resultCells = kResult999,
     .remainderRows = {},
@@ -112,10 +113,8 @@ const ExerciseSpec kSpec999{
 
 const ExerciseSpec kSpec9999{
     .id = WindowId::frm9999sottrazioni,
-    .code = 2,
     .levelMenu = WindowId::frm9999inizio,
     .scoreWindow = WindowId::frm9999punteggio,
-    .checkButton = "cmdconferma",
     .rule = SubtractionRule{.n = 9999},
     .resultCells = kResult9999,
     .remainderRows = {},

@@ -2,6 +2,7 @@
 
 #include "frame/numeric_reading.h"
 #include "frame/random_source.h"
+#include "frame/score_code.h"
 #include "shell/program.h"
 
 namespace vertola {
@@ -27,7 +28,8 @@ void ExerciseWindow::drawExercise(Program& program) {
 }
 
 void ExerciseWindow::clicked(Program& program, std::string_view control) {
-    if (control == design_.checkButton) check(program);
+    if (control == checkButton())
+        check(program);
     else if (control == "cmdpunteggio") askScore(program);
     else if (control == "cmdfine") finish(program);
 }
@@ -101,7 +103,7 @@ void ExerciseWindow::askScore(Program& program) {
     for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"})
         score.setVisible(control, false);
     score.setVisible("cmdcalcola", true);
-    setText("txtc", plainDecimal(static_cast<unsigned long long>(design_.code)));
+    setText("txtc", plainDecimal(static_cast<unsigned long long>(scoreCode(id()))));
 }
 
 void ExerciseWindow::finish(Program& program) {

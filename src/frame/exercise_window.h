@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "exercises/operation.h"
+#include "frame/operation.h"
 #include "shell/window.h"
 
 namespace vertola {
@@ -19,10 +19,8 @@ using RemainderRow = std::span<const std::string_view>;
 // What one of the nine exercise windows adds to the shared frame.
 struct ExerciseSpec {
     WindowId id;
-    int code;  // score-request code written into txtc by "&Punteggio"
     WindowId levelMenu;
     WindowId scoreWindow;
-    std::string_view checkButton;
     DrawRule rule;
     std::span<const std::string_view> resultCells;      // joined from the highest column down
     std::span<const RemainderRow> remainderRows;        // division only: the lowest row first
@@ -39,6 +37,7 @@ public:
     ExerciseWindow(const ExerciseSpec& design, const WindowLayout& layout);
 
     const ExerciseSpec& design() const { return design_; }
+    std::string_view checkButton() const { return layout().checkButton; }
     const Esercizio& esercizio() const { return esercizio_; }
     std::uint64_t giuste() const { return giuste_; }
     std::uint64_t sbagliate() const { return sbagliate_; }

@@ -53,7 +53,7 @@ constexpr std::array<ControlSpec, 8> frameControls(Rect message, int checkLeft, 
 constexpr WindowLayout exerciseLayout(std::string_view name, std::string_view caption, Rgb background,
                                       std::span<const ControlSpec> controls,
                                       std::span<const std::string_view> tabOrder,
-                                      std::string_view initialFocus) {
+                                      std::string_view initialFocus, std::string_view checkButton) {
     return {.name = name,
             .caption = caption,
             .clientWidth = kExerciseClientWidth,
@@ -62,7 +62,8 @@ constexpr WindowLayout exerciseLayout(std::string_view name, std::string_view ca
             .controls = controls,
             .tabOrder = tabOrder,
             .initialFocus = initialFocus,
-            .cancelButton = "cmdfine"};
+            .cancelButton = "cmdfine",
+            .checkButton = checkButton};
 }
 
 // The frame's buttons follow the check button in every exercise window's tab order.

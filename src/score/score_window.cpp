@@ -5,6 +5,7 @@
 #include <span>
 
 #include "frame/numeric_reading.h"
+#include "frame/score_code.h"
 #include "score/grade.h"
 #include "shell/program.h"
 
@@ -12,25 +13,12 @@ namespace vertola {
 
 namespace {
 
-struct Requester {
-    WindowId window;
-    int code;
-};
-
 // The exercise windows of a level in the order they are examined; the last match wins.
-constexpr std::array<Requester, 4> kCheckOrder999{{
-    {WindowId::frm999addizioni, 1},
-    {WindowId::frm999sottrazioni, 2},
-    {WindowId::frm999moltiplicazioni, 3},
-    {WindowId::frm999divisioni, 4},
-}};
-constexpr std::array<Requester, 5> kCheckOrder9999{{
-    {WindowId::frm9999addizioni, 1},
-    {WindowId::frm9999sottrazioni, 2},
-    {WindowId::frm9999moltiplicazioni, 3},
-    {WindowId::frm9999moltiplicazioni2, 5},
-    {WindowId::frm9999divisioni, 4},
-}};
+constexpr std::array<WindowId, 4> kCheckOrder999{WindowId::frm999addizioni, WindowId::frm999sottrazioni,
+                                                 WindowId::frm999moltiplicazioni, WindowId::frm999divisioni};
+constexpr std::array<WindowId, 5> kCheckOrder9999{
+    WindowId::frm9999addizioni, WindowId::frm9999sottrazioni, WindowId::frm9999moltiplicazioni,
+    WindowId::frm9999moltiplicazioni2, WindowId::frm9999divisioni};
 constexpr std::array<WindowId, 4> kResetOrder999{WindowId::frm999sottrazioni, WindowId::frm999addizioni,
                                                  WindowId::frm999moltiplicazioni, WindowId::frm999divisioni};
 constexpr std::array<WindowId, 5> kResetOrder9999{WindowId::frm9999sottrazioni, WindowId::frm9999addizioni,
@@ -58,7 +46,7 @@ public:
     }
 
 private:
-    std::span<const Requester> checkOrder() const {
+    std::span<const WindowId> checkOrder() const {
         if (level_ == Level::L999) return kCheckOrder999;
         return kCheckOrder9999;
     }
@@ -75,14 +63,14 @@ private:
         // With no window holding its code the counts stay 0 and 0, and no grade is given.
         giuste_ = 0;
         sbagliate_ = 0;
-        for (const Requester& requester : checkOrder()) {
-            const Window& exercise = program.touch(requester.window);
-            if (readNumber(exercise.text("txtc")) == requester.code) {
+        for (WindowId requester : checkOrder()) {
+            const Window& exercise = program.loadHidden(requester);
+            if (readNumber(exercise.text("txtc")) == scoreCode(requester)) {
                 giuste_ = readCount(exercise.text("txtrisg"));
                 sbagliate_ = readCount(exercise.text("txtriss"));
             }
         }
-        for (WindowId window : resetOrder()) program.touch(window).setText("txtc", "0");
+        for (WindowId window : resetOrder()) program.loadHidden(window).setText("txtc", "0");
         setText("lblrisg", plainDecimal(giuste_));
         setText("lblriss", plainDecimal(sbagliate_));
         setText("lblvoto", std::string(grade(giuste_, sbagliate_)));

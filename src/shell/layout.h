@@ -84,6 +84,9 @@ struct WindowLayout {
     std::span<const std::string_view> tabOrder;  // controls that take the focus, in order
     std::string_view initialFocus;
     std::string_view cancelButton;  // pressed by Esc; empty when Esc does nothing
+    // The exercise frame's "&Controlla", whose documented name differs between windows; empty
+    // in the other windows.
+    std::string_view checkButton;
     bool mainWindow = false;        // listed in the task bar, single fixed border
 };
 

@@ -61,8 +61,8 @@ private:
     // Writing a marker loads its window hidden when it is not loaded yet.
     void openResettingMarkers(Program& program, WindowId window) {
         program.open(window);
-        program.touch(windows_.subtraction).setText("txtc", "0");
-        program.touch(windows_.addition).setText("txtc", "0");
+        program.loadHidden(windows_.subtraction).setText("txtc", "0");
+        program.loadHidden(windows_.addition).setText("txtc", "0");
         program.close(id());
     }
 

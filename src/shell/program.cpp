@@ -50,7 +50,7 @@ void Program::close(WindowId id) {
     slot.shown = false;
 }
 
-Window& Program::touch(WindowId id) {
+Window& Program::loadHidden(WindowId id) {
     Slot& slot = slots_[indexOf(id)];
     if (!slot.window) load(id);
     return *slot.window;

@@ -50,8 +50,9 @@ public:
     Window& open(WindowId window);
     void hide(WindowId window);
     void close(WindowId window);
-    // Reading or writing a control of a window that is not loaded loads it hidden.
-    Window& touch(WindowId window);
+    // The window, loaded hidden first if it is not loaded: a handler may read or write the controls
+    // of a window the pupil has not opened.
+    Window& loadHidden(WindowId window);
     void end();
 
     WindowState state(WindowId window) const;
@@ -81,7 +82,8 @@ private:
     bool ended_ = false;
 };
 
-// Creates the window's object from its table, not yet loaded; defined with the registry.
+// Creates the window's object from its table, not yet loaded. The shell knows no window above its
+// menus: these are defined by the composition root, src/program/registry.cpp.
 std::unique_ptr<Window> createWindow(WindowId window);
 const WindowLayout& layoutOf(WindowId window);
 

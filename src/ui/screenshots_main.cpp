@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "exercises/operation.h"
 #include "frame/exercise_window.h"
+#include "frame/operation.h"
 #include "shell/program.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
@@ -68,7 +68,7 @@ public:
             const bool has = fromRight < digits.size();
             type(window, cells[i], has ? digits.substr(digits.size() - 1 - fromRight, 1) : "");
         }
-        click(window, exercise->design().checkButton);
+        click(window, exercise->checkButton());
     }
 
     bool failed() const { return failed_; }

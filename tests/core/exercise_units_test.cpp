@@ -49,8 +49,8 @@ TEST(ExerciseUnits, EveryCellASpecNamesIsAVisibleTextBoxOfItsWindow) {
             EXPECT_EQ(control->kind, Kind::TextBox) << list << ": " << cell;
             EXPECT_TRUE(control->visible) << list << ": " << cell;
         }
-        const ControlSpec* check = findControl(unit.layout, unit.design.checkButton);
-        ASSERT_NE(check, nullptr) << unit.design.checkButton;
+        const ControlSpec* check = findControl(unit.layout, unit.layout.checkButton);
+        ASSERT_NE(check, nullptr) << unit.layout.checkButton;
         EXPECT_EQ(check->kind, Kind::Button);
         for (std::string_view hidden : {"txtris", "txtrisg", "txtriss", "txttot", "txtc"}) {
             const ControlSpec* box = findControl(unit.layout, hidden);
@@ -61,6 +61,28 @@ TEST(ExerciseUnits, EveryCellASpecNamesIsAVisibleTextBoxOfItsWindow) {
             ASSERT_NE(findControl(unit.layout, "txtresto"), nullptr);
             for (RemainderRow row : unit.design.remainderRows) EXPECT_TRUE(row.back().starts_with("txtparu"));
         }
+    }
+}
+
+// The frame clicks one check button; each window keeps the name it was documented with.
+TEST(ExerciseUnits, CheckButtonKeepsEachWindowsDocumentedName) {
+    const std::vector<std::pair<WindowId, std::string_view>> cases{
+        {WindowId::frm999addizioni, "cmdconferma"},        {WindowId::frm999sottrazioni, "cmdconferma"},
+        {WindowId::frm999moltiplicazioni, "cmdconferma"},  {WindowId::frm999divisioni, "Command1"},
+        {WindowId::frm9999addizioni, "cmdconferma"},       {WindowId::frm9999sottrazioni, "cmdconferma"},
+        {WindowId::frm9999moltiplicazioni, "cmdconferma"}, {WindowId::frm9999moltiplicazioni2, "cmdconferma"},
+        {WindowId::frm9999divisioni, "cmdcontrolla"},
+    };
+    for (const auto& [id, name] : cases) {
+        SCOPED_TRACE(std::string(windowName(id)));
+        EXPECT_EQ(layoutOf(id).checkButton, name);
+        const ControlSpec* button = findControl(layoutOf(id), name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->caption, "&Controlla");
+    }
+    for (WindowId id : kAllWindows) {
+        if (exerciseUnit(id)) continue;
+        EXPECT_TRUE(layoutOf(id).checkButton.empty()) << windowName(id);
     }
 }
 
@@ -81,7 +103,7 @@ TEST(ExerciseUnits, TabOrderWalksEveryCellAndButtonOnceAndEndsWithTheFrameButton
         }
         ASSERT_GE(layout.tabOrder.size(), 3u);
         const auto tail = layout.tabOrder.last(3);
-        EXPECT_EQ(tail[0], unit.design.checkButton);
+        EXPECT_EQ(tail[0], unit.layout.checkButton);
         EXPECT_EQ(tail[1], "cmdpunteggio");
         EXPECT_EQ(tail[2], "cmdfine");
         EXPECT_EQ(layout.initialFocus, layout.tabOrder.front());

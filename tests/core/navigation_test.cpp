@@ -282,7 +282,7 @@ TEST_P(LevelMenuMarkers, ResetOnlyAdditionAndSubtraction) {
     h.program.start();
     h.program.click(frmuno, row.levelButton);
     for (const auto& [window, marker] : row.markersAfter)
-        h.program.touch(window).setText("txtc", std::string(kCodes.at(window)));
+        h.program.loadHidden(window).setText("txtc", std::string(kCodes.at(window)));
     ASSERT_TRUE(h.program.click(row.menu, row.operationButton));
     for (const auto& [window, marker] : row.markersAfter)
         EXPECT_EQ(steps::text(h.program, window, "txtc"), marker) << windowName(window);
@@ -332,7 +332,7 @@ TEST_P(WindowCentring, PlacesLoadedWindowInTheMiddle) {
     h.screen.screen = row.screen;
     h.screen.frame = row.frame;
     h.program.start();
-    const Window& window = h.program.touch(row.window);
+    const Window& window = h.program.loadHidden(row.window);
     EXPECT_EQ(window.position().left, row.left);
     EXPECT_EQ(window.position().top, row.top);
 }

@@ -74,8 +74,8 @@ TEST_P(ScoreGrade, ShowsCountsAndTheGradeOfTheirPercentage) {
     const Grading& row = GetParam();
     fakes::Harness h;
     steps::openAddition(h.program, steps::kAddition999);
-    h.program.touch(frm999addizioni).setText("txtrisg", std::string(row.giuste));
-    h.program.touch(frm999addizioni).setText("txtriss", std::string(row.sbagliate));
+    h.program.loadHidden(frm999addizioni).setText("txtrisg", std::string(row.giuste));
+    h.program.loadHidden(frm999addizioni).setText("txtriss", std::string(row.sbagliate));
     ASSERT_TRUE(h.program.click(frm999addizioni, "cmdpunteggio"));
     ASSERT_TRUE(h.program.click(frm999punteggio, "cmdcalcola"));
     EXPECT_EQ(scoreText(h.program, frm999punteggio, "lblrisg"), row.shownGiuste);
@@ -156,11 +156,12 @@ TEST_P(ScoreLookup, LaterWindowInCheckOrderSuppliesTheCounts) {
     fakes::Harness h;
     h.program.start();
     for (const auto& [window, published] : kPublished) {
-        Window& exercise = h.program.touch(window);
+        Window& exercise = h.program.loadHidden(window);
         exercise.setText("txtrisg", std::string(published.giuste));
         exercise.setText("txtriss", std::string(published.sbagliate));
     }
-    for (const auto& [window, marker] : row.markers) h.program.touch(window).setText("txtc", std::string(marker));
+    for (const auto& [window, marker] : row.markers)
+        h.program.loadHidden(window).setText("txtc", std::string(marker));
     // As an exercise window's "Punteggio" would.
     h.program.open(row.score);
     ASSERT_TRUE(h.program.click(row.score, "cmdcalcola"));
@@ -195,8 +196,8 @@ TEST_P(ScoreLevel, CalcolaResetsEveryMarkerOfItsLevelOnly) {
     const LevelScore& level = GetParam();
     fakes::Harness h;
     h.program.start();
-    for (WindowId window : level.windows) h.program.touch(window).setText("txtc", "3");
-    for (WindowId window : level.otherLevel) h.program.touch(window).setText("txtc", "3");
+    for (WindowId window : level.windows) h.program.loadHidden(window).setText("txtc", "3");
+    for (WindowId window : level.otherLevel) h.program.loadHidden(window).setText("txtc", "3");
     h.program.open(level.score);
     h.program.click(level.score, "cmdcalcola");
     for (WindowId window : level.windows) EXPECT_EQ(steps::text(h.program, window, "txtc"), "0") << windowName(window);

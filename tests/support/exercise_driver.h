@@ -50,7 +50,7 @@ public:
         for (auto [cell, text] : cells) EXPECT_TRUE(h.program.edit(id, cell, text)) << cell;
     }
 
-    void check() { EXPECT_TRUE(h.program.click(id, window().design().checkButton)); }
+    void check() { EXPECT_TRUE(h.program.click(id, window().checkButton())); }
 
     bool praised() { return text("lblmessaggio") == kRightMessage; }
 };

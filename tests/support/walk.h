@@ -146,7 +146,7 @@ private:
     std::string click(WindowId id, std::string_view control) {
         ++figures_.clicks;
         if (const ExerciseWindow* exercise = asExercise(program().window(id)))
-            if (control == exercise->design().checkButton) return check(id);
+            if (control == exercise->checkButton()) return check(id);
         if (isScoreWindow(id) && control == "cmdcalcola") return computeScore(id);
         note("click " + where(id, control));
         if (!program().click(id, control)) return "click on the visible button " + where(id, control) + " ignored";
@@ -280,9 +280,10 @@ private:
         const unsigned focusRequests = w.focusRequests();
         const std::uint64_t g = w.giuste(), s = w.sbagliate();
 
-        note("check " + where(id, design.checkButton) + " of " + operation + ", result " + describe(joined) +
+        note("check " + where(id, w.checkButton()) + " of " + operation + ", result " + describe(joined) +
              (design.remainderRows.empty() ? "" : ", remainder " + describe(remainder)));
-        if (!program().click(id, design.checkButton)) return "check button of " + std::string(windowName(id)) + " ignored";
+        if (!program().click(id, w.checkButton()))
+            return "check button of " + std::string(windowName(id)) + " ignored";
         if (program().window(id) != &w) return named(id, "a check unloaded its window");
         const bool right = w.giuste() == g + 1 && w.sbagliate() == s;
         if (!right && !(w.giuste() == g && w.sbagliate() == s + 1)) return named(id, "a check did not count one answer");
@@ -325,7 +326,7 @@ private:
         std::uint64_t g = 0, s = 0;
         for (WindowId e : level) {
             const ExerciseWindow* w = asExercise(program().window(e));
-            if (w && w->text("txtc") == plainDecimal(static_cast<unsigned long long>(w->design().code))) {
+            if (w && w->text("txtc") == plainDecimal(static_cast<unsigned long long>(scoreCode(e)))) {
                 const Tracked& t = tracked_[indexOf(e)];
                 g = t.checked ? t.shownG : 0;
                 s = t.checked ? t.shownS : 0;

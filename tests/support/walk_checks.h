@@ -9,6 +9,7 @@
 #include "fakes.h"
 #include "frame/exercise_window.h"
 #include "frame/numeric_reading.h"
+#include "frame/score_code.h"
 #include "shell/program.h"
 
 // What must hold after every event of a random walk, whatever the pupil did. Each check returns
@@ -68,7 +69,7 @@ inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, cons
         return named(id, "counter boxes \"" + w.text("txtrisg") + "\" \"" + w.text("txtriss") + "\" \"" +
                              w.text("txttot") + "\", expected \"" + g + "\" \"" + s + "\" \"" + total + "\"");
     const std::string& marker = w.text("txtc");
-    if (marker != "0" && marker != plainDecimal(static_cast<unsigned long long>(design.code)))
+    if (marker != "0" && marker != plainDecimal(static_cast<unsigned long long>(scoreCode(id))))
         return named(id, "marker txtc holds \"" + marker + "\"");
     if (timers.isRunning(id) != t.checked || w.timerEnabled() != t.checked)
         return named(id, t.checked ? "timer not running after a check" : "timer running before any check");

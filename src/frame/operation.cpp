@@ -1,4 +1,4 @@
-#include "exercises/operation.h"
+#include "frame/operation.h"
 
 #include "frame/numeric_reading.h"
 #include "frame/random_source.h"

@@ -1,5 +1,3 @@
-#include <array>
-
 #include "exercises/exercises.h"
 #include "frame/exercise_window.h"
 #include "score/score_window.h"
@@ -7,36 +5,6 @@
 #include "shell/program.h"
 
 namespace vertola {
-
-namespace {
-
-constexpr std::array<std::string_view, kWindowCount> kNames{
-    "frmuno",
-    "frm999inizio",
-    "frm9999inizio",
-    "frm9999scelta",
-    "frm999addizioni",
-    "frm999sottrazioni",
-    "frm999moltiplicazioni",
-    "frm999divisioni",
-    "frm9999addizioni",
-    "frm9999sottrazioni",
-    "frm9999moltiplicazioni",
-    "frm9999moltiplicazioni2",
-    "frm9999divisioni",
-    "frm999punteggio",
-    "frm9999punteggio",
-};
-
-}  // namespace
-
-std::string_view windowName(WindowId id) { return kNames[indexOf(id)]; }
-
-std::optional<WindowId> windowByName(std::string_view name) {
-    for (WindowId id : kAllWindows)
-        if (windowName(id) == name) return id;
-    return std::nullopt;
-}
 
 const WindowLayout& layoutOf(WindowId id) {
     switch (id) {
