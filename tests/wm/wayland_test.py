@@ -2,7 +2,8 @@
 """The real program in a Wayland session with no X display: under weston's headless backend it
 must show its main menu (a top-level surface that weston has mapped, read from its scene graph), stay
 up, and end at SIGTERM without a crash and without a word on stderr. Then the same with an X display
-offered too (a private Xvfb): the main menu must be shown there, not on weston.
+offered too (a private Xvfb): the main menu must be shown there, not on weston. Last, with a
+Wayland display named that does not answer, it must say so in one line and exit with status 1.
 
     wayland_test.py [--title TITLE] /path/to/vertola
 
@@ -106,6 +107,21 @@ def on_x(desk, pid, title):
     return None
 
 
+def unanswered_case(program, env):
+    """A Wayland display named that nobody answers, and no X display: one line and status 1, as
+    with no display at all, not Qt's abort."""
+    env = dict(env, WAYLAND_DISPLAY="vertola-no-such-socket")
+    try:
+        done = subprocess.run([program], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.PIPE, preexec_fn=no_core, timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end within %.0f s with no display answering" % PATIENCE)
+    text = done.stderr.decode(errors="replace").strip()
+    if done.returncode != 1 or len(text.splitlines()) != 1 or "schermo" not in text:
+        raise Failure("with no display answering: %s and stderr:\n  %s"
+                      % (describe(done.returncode), text.replace("\n", "\n  ")))
+
+
 def run_case(program, title, env, tmp, desk):
     """With only WAYLAND_DISPLAY (desk None) the window is weston's; with DISPLAY too, it is the X
     server's, where the program can centre it, and weston never sees it."""
@@ -160,18 +176,20 @@ def main():
     weston, desk, case = None, wmt.Desktop(), "Wayland only"
     try:
         weston = start_weston(env, tmp)
-        env["WAYLAND_DISPLAY"] = SOCKET
-        run_case(os.path.abspath(args.program), args.title, env, tmp, None)
+        run_case(os.path.abspath(args.program), args.title, dict(env, WAYLAND_DISPLAY=SOCKET), tmp, None)
         case = "an X display too"
         desk.start(None, tmp)
-        run_case(os.path.abspath(args.program), args.title, env, tmp, desk)
+        run_case(os.path.abspath(args.program), args.title, dict(env, WAYLAND_DISPLAY=SOCKET), tmp, desk)
+        case = "no display answering"
+        unanswered_case(os.path.abspath(args.program), env)
         print("wayland: %r shown (on weston with Wayland only, on X with an X display too), still shown on "
-              "a second look, ended cleanly at SIGTERM, stderr empty" % args.title)
+              "a second look, ended cleanly at SIGTERM, stderr empty; one line and status 1 with no display "
+              "answering" % args.title)
         shutil.rmtree(tmp, ignore_errors=True)
         return 0
     except (Failure, wmt.Failure) as failure:
-        print("wayland: FAILED (%s): %s (weston's log: %s)" % (case, failure, os.path.join(tmp, "weston.log")),
-              file=sys.stderr)
+        print("wayland: FAILED (%s): %s" % (case, failure), file=sys.stderr)
+        print("weston's log: " + os.path.join(tmp, "weston.log"), file=sys.stderr)
         return 1
     finally:
         desk.close()
