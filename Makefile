@@ -51,6 +51,16 @@ test: deps
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-web
 
+# The inner loop: the core's and the widgets' unit tests, the bridge's, and the floors of src/, in
+# the tests' build. No packages are installed, and no X server, browser or window manager is run.
+CHECK_TARGETS := core_tests ui_tests web_bridge_tests
+CHECK_BUILD ?= build/test
+.PHONY: check
+check:
+	cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON $(CMAKE_COMMON) >/dev/null
+	cmake --build $(CHECK_BUILD) -j$(JOBS) --target $(CHECK_TARGETS)
+	cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -L check
+
 test-asan: deps
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON -DVERTOLA_SANITIZE=ON $(CMAKE_COMMON) >/dev/null
 	cmake --build build/asan -j$(JOBS)
@@ -104,10 +114,17 @@ hardening: deps
 	sh tests/hardening/check_hardening.sh --compile-commands build/release/compile_commands.json \
 	  build/release/src/app/vertola
 
+# The pictures of every window go to build/screenshots; the README's copies in docs/screenshots
+# change only through screenshots-docs, on purpose.
 screenshots: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola_screenshots
-	QT_QPA_PLATFORM=offscreen ./build/release/src/ui/vertola_screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen ./build/release/src/ui/vertola_screenshots build/screenshots
+
+.PHONY: screenshots-docs
+screenshots-docs: screenshots
+	mkdir -p docs/screenshots
+	cp build/screenshots/*.png docs/screenshots/
 
 package: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
@@ -121,10 +138,10 @@ clean:
 STARTUP_PACKAGES := xvfb dbus python3-xlib
 startup: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(STARTUP_PACKAGES)"
-	cmake -S ../shared/bench/hello -B build/hello -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S bench/hello -B build/hello -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build/hello -j$(JOBS)
-	/usr/bin/python3 ../shared/bench/startup.py --title Hello --runs 20 -- build/hello/hello
-	/usr/bin/python3 ../shared/bench/startup.py --title "Operazioni in vertola" --runs 20 -- build/release/src/app/vertola
+	/usr/bin/python3 bench/startup.py --title Hello --runs 20 -- build/hello/hello
+	/usr/bin/python3 bench/startup.py --title "Operazioni in vertola" --runs 20 -- build/release/src/app/vertola
 
 # From a click (XTEST, on a private Xvfb) to each window it opens looking final: the level menus,
 # every exercise window, the multiplication chooser and the score windows. Same packages as startup.
