@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "ui/qt_services.h"
@@ -65,6 +66,7 @@ void ProgramView::syncWindow(WindowId id) {
     // painted in between, so the first picture is the final one.
     if (appearing) {
         if (std::exchange(slot.centreByGravity, false)) {
+            slot.frameToCheck = true;
             showWithCentreGravity(widget);
         } else {
             widget.show();
@@ -187,8 +189,19 @@ void ProgramView::focusIn(WindowId window, std::string_view control) {
     sync();
 }
 
-void ProgramView::frameMeasured(QSize extraPixels) {
+void ProgramView::frameMeasured(WindowId id, QSize extraPixels) {
     if (screen_) screen_->noteFrame(extraPixels);
+    Slot& slot = slots_[indexOf(id)];
+    if (!slot.widget || !std::exchange(slot.frameToCheck, false)) return;
+    // The frame centred on the client area the core asked for, within the pixel that halving
+    // an odd frame leaves.
+    const Window* window = program_.window(id);
+    if (!window) return;
+    const QPoint asked(toPixels(window->position().left), toPixels(window->position().top));
+    const QSize half = (slot.widget->size() - slot.widget->frameGeometry().size()) / 2;
+    const QPoint centred = asked + QPoint(half.width(), half.height());
+    const QPoint shown = slot.widget->frameGeometry().topLeft();
+    if (std::abs(shown.x() - centred.x()) > 1 || std::abs(shown.y() - centred.y()) > 1) slot.widget->move(centred);
 }
 
 }  // namespace vertola::ui

@@ -45,7 +45,7 @@ public:
     void escape(WindowId window) override;
     void closeBox(WindowId window) override;
     void focusIn(WindowId window, std::string_view control) override;
-    void frameMeasured(QSize extraPixels) override;
+    void frameMeasured(WindowId window, QSize extraPixels) override;
 
 signals:
     // The program has ended: every window is gone.
@@ -59,6 +59,9 @@ private:
         unsigned focusRequests = 0;
         // Placed by the core before any frame was known: the window manager centres its frame.
         bool centreByGravity = false;
+        // Shown so, and its frame not seen yet: where the window manager put the frame's corner
+        // where the client's was asked, as i3 does, the window is centred once the frame is known.
+        bool frameToCheck = false;
     };
 
     void syncWindow(WindowId window);

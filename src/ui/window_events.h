@@ -15,7 +15,7 @@ public:
     virtual void escape(WindowId window) = 0;
     virtual void closeBox(WindowId window) = 0;
     virtual void focusIn(WindowId window, std::string_view control) = 0;
-    virtual void frameMeasured(QSize extraPixels) = 0;
+    virtual void frameMeasured(WindowId window, QSize extraPixels) = 0;
 
 protected:
     ~WindowEvents() = default;

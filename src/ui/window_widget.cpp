@@ -122,7 +122,7 @@ void WindowWidget::showEvent(QShowEvent* event) {
 
 void WindowWidget::reportFrame() {
     const QSize extra = frameGeometry().size() - size();
-    if (extra.width() > 0 || extra.height() > 0) events_.frameMeasured(extra);
+    if (extra.width() > 0 || extra.height() > 0) events_.frameMeasured(id_, extra);
 }
 
 }  // namespace vertola::ui
