@@ -217,5 +217,8 @@ test-web: web
 
 # Start-up beside a bare page, the folder's weight and a check's time to paint, in headless Chromium.
 WEB_BENCH_RUNS ?= 10
+LIGHTHOUSE_RUNS ?= 3
 web-bench: web
 	node src/web/bench.mjs build/web $(WEB_BENCH_RUNS)
+	@# Lighthouse, mobile and desktop, on the folder served compressed as a static host serves it.
+	CHROME_PATH=/usr/bin/chromium LIGHTHOUSE_RUNS=$(LIGHTHOUSE_RUNS) node src/web/lighthouse.mjs build/web build/lighthouse
