@@ -53,7 +53,7 @@ test: deps
 
 # The inner loop: the core's and the widgets' unit tests, the bridge's, and the floors of src/, in
 # the tests' build. No packages are installed, and no X server, browser or window manager is run.
-CHECK_TARGETS := core_tests ui_tests web_bridge_tests
+CHECK_TARGETS := core_tests ui_tests web_bridge_tests vertola_layouts_json
 CHECK_BUILD ?= build/test
 .PHONY: check
 check:
@@ -148,7 +148,8 @@ startup: build
 OPEN_RUNS ?= 5
 open-bench: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(STARTUP_PACKAGES)"
-	/usr/bin/python3 bench/open_windows.py --runs $(OPEN_RUNS) -- build/release/src/app/vertola
+	cmake --build build/release -j$(JOBS) --target vertola_layouts_json
+	/usr/bin/python3 bench/open_windows.py --runs $(OPEN_RUNS) --layouts build/release/layouts.json -- build/release/src/app/vertola
 
 # The real program started START_SOAK_ROUNDS times on a private Xvfb under START_SOAK_WM, every core
 # kept busy: frozen starts, processes left without a window, crashes and stderr output are counted.
@@ -156,7 +157,9 @@ START_SOAK_ROUNDS ?= 200
 START_SOAK_WM ?= openbox
 .PHONY: start-soak
 start-soak: build
-	/usr/bin/python3 tests/wm/start_soak.py --rounds $(START_SOAK_ROUNDS) --wm $(START_SOAK_WM) build/release/src/app/vertola
+	cmake --build build/release -j$(JOBS) --target vertola_layouts_json
+	/usr/bin/python3 tests/wm/start_soak.py --layouts build/release/layouts.json --rounds $(START_SOAK_ROUNDS) \
+	  --wm $(START_SOAK_WM) build/release/src/app/vertola
 
 # The browser edition: the core compiled to WebAssembly, the page, the drawings and the fonts, as
 # one static folder, build/web, that installs as an app and works offline; and the same page as one

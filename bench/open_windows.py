@@ -8,13 +8,15 @@ its drawing pauses, so the reads never stand between the program and the server 
 fast as the server answers; the server then spends most of its time on the reads, and every
 figure grows by milliseconds of waiting that a pupil's desktop does not have.
 
-    /usr/bin/python3 bench/open_windows.py --runs 5 -- build/release/src/app/vertola
+    /usr/bin/python3 bench/open_windows.py --runs 5 --layouts build/release/layouts.json -- build/release/src/app/vertola
 
 Every run starts the program afresh, waits for the main menu to look final, then walks the
 menus as a pupil does, clicking with XTEST (the server's own fake input, so the click travels the
 same path as a real one): each level menu from the main menu, each exercise window from its level
 menu, the multiplication chooser and both multiplication windows behind it, and the score window
-from the addition window. It prints, per window, min / median / max over the runs.
+from the addition window. It prints, per window, min / median / max over the runs. The windows'
+titles and the buttons' places come from the tables the build writes (layouts.json): a table that
+moves a button moves the click, and one that renames it makes the walk stop with its name.
 Needs the Debian interpreter with python3-xlib, Xvfb and dbus-daemon.
 """
 
@@ -26,6 +28,7 @@ import shutil
 import signal
 import statistics
 import subprocess
+import sys
 import tempfile
 import time
 import zlib
@@ -33,25 +36,8 @@ import zlib
 from Xlib import X, display as xdisplay
 from Xlib.ext import damage, xtest
 
-MAIN = "Operazioni in vertola"
-MENU = {"999": "Metto in vertola e calcolo entro il 999", "9999": "Metto in vertola e calcolo entro il 9.999"}
-CHOOSER = "Moltiplicazioni"
-
-# The buttons clicked, as the layout tables place them in the window's client area (twips, 15 a
-# pixel): left, top, width, height. A table that moves a button makes the walk fail loudly (the
-# expected window never appears), never measure the wrong thing.
-MAIN_BUTTONS = {"999": (1800, 4080, 1455, 1215), "9999": (3360, 4080, 1455, 1215)}
-MENU_BUTTONS = {
-    "999": {"cmdadd": (480, 840, 1095, 1095), "cmdsott": (5040, 840, 1095, 1095),
-            "cmdmolt": (480, 3240, 1095, 1095), "cmddiv": (5040, 3240, 1095, 1095),
-            "cmdesci": (2880, 5160, 975, 375)},
-    "9999": {"cmdadd": (360, 3720, 1095, 1095), "cmdsott": (1920, 3720, 1095, 1095),
-             "cmdmolt": (3480, 3720, 1095, 1095), "cmddiv": (5040, 3720, 1095, 1095),
-             "cmdesci": (2880, 5280, 975, 375)},
-}
-CHOOSER_BUTTONS = {"cmd1": (720, 960, 1215, 375), "cmd2": (2880, 960, 1215, 375)}
-EXERCISE_BUTTONS = {"cmdpunteggio": (120, 5400, 975, 375), "cmdfine": (5760, 5400, 735, 375)}
-SCORE_BUTTONS = {"cmdcalcola": (1320, 1920, 1815, 1215), "cmdok": (1680, 4440, 975, 375)}
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "wm"))
+import layouts  # noqa: E402  (the windows' tables, from the build)
 
 # Qt's caret shows for half of its one-second flash time, then hides for the other half.
 BLINK_PERIOD = 0.6
@@ -157,7 +143,8 @@ class Reader:
 class Walk:
     """One program, driven through its windows."""
 
-    def __init__(self, argv, env, settle, timeout, watch="damage"):
+    def __init__(self, argv, env, tables, settle, timeout, watch="damage"):
+        self.tables = tables
         self.d = xdisplay.Display(env["DISPLAY"])
         self.reader = Reader(env["DISPLAY"])
         self.watch = watch
@@ -284,13 +271,13 @@ class Walk:
                 return self.d.create_resource_object("window", wid)
         raise RuntimeError(f"no shown window titled {title!r}")
 
-    def click(self, title, rect):
-        """Clicks the middle of a control of the shown window with this title; returns the time
-        the click was sent."""
-        win = self.window_titled(title)
+    def click(self, window, control):
+        """Clicks the middle of a control of a shown window, both named as the tables name them;
+        returns the time the click was sent."""
+        win = self.window_titled(self.tables.title(window))
         origin = win.translate_coords(self.root, 0, 0)
-        left, top, width, height = (round(v / 15) for v in rect)
-        x, y = -origin.x + left + width // 2, -origin.y + top + height // 2
+        centre_x, centre_y = self.tables.centre(window, control)
+        x, y = -origin.x + centre_x, -origin.y + centre_y
         xtest.fake_input(self.d, X.MotionNotify, x=x, y=y)
         self.d.sync()
         time.sleep(0.05)  # the pointer has arrived and any hover look is drawn before the click
@@ -305,49 +292,52 @@ class Walk:
         self.d.sync()
         return t_click
 
-    def open(self, title, rect, opened, measured=True):
-        """Clicks and waits for the window titled `opened` to look final: returns ms from the click."""
-        t_click = self.click(title, rect)
-        win, t_map = self.wait_mapped(opened)
+    def open(self, window, control, opened, measured=True):
+        """Clicks and waits for the window named `opened` to look final: returns ms from the click."""
+        t_click = self.click(window, control)
+        win, t_map = self.wait_mapped(self.tables.title(opened))
         return (self.final_time(win, t_map, None if measured else PASS_SETTLE) - t_click) * 1000.0
 
 
 def walk_level(w, level, figures):
-    menu = MENU[level]
-    figures.setdefault(f"level menu {level} (from the main menu)", []).append(
-        w.open(MAIN, MAIN_BUTTONS[level], menu))
-    buttons = MENU_BUTTONS[level]
-    exercises = [("cmdadd", "Addizioni in vertola", "addition"), ("cmdsott", "Sottrazioni in vertola", "subtraction")]
-    for button, title, name in exercises:
-        figures.setdefault(f"{name} {level}", []).append(w.open(menu, buttons[button], title))
+    """One branch of the menus; windows and buttons are named as in the tables, where each
+    window's name carries its level (frm999inizio, frm9999addizioni)."""
+    menu = f"frm{level}inizio"
+    main_button = {"999": "cmd999", "9999": "cmd9999"}[level]
+    figures.setdefault(f"level menu {level} (from the main menu)", []).append(w.open("frmuno", main_button, menu))
+    for button, window, name in (("cmdadd", f"frm{level}addizioni", "addition"),
+                                 ("cmdsott", f"frm{level}sottrazioni", "subtraction")):
+        figures.setdefault(f"{name} {level}", []).append(w.open(menu, button, window))
         if button == "cmdadd":
+            score = f"frm{level}punteggio"
             figures.setdefault(f"score {level} (from the addition window)", []).append(
-                w.open(title, EXERCISE_BUTTONS["cmdpunteggio"], "Punteggio"))
-            w.click("Punteggio", SCORE_BUTTONS["cmdcalcola"])
+                w.open(window, "cmdpunteggio", score))
+            w.click(score, "cmdcalcola")
             time.sleep(0.2)
-            w.open("Punteggio", SCORE_BUTTONS["cmdok"], menu, measured=False)  # OK leads back to the level menu
+            w.open(score, "cmdok", menu, measured=False)  # OK leads back to the level menu
         else:
-            w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+            w.open(window, "cmdfine", menu, measured=False)
     if level == "999":
-        title = "Moltiplicazioni in vertola"
-        figures.setdefault("multiplication 999", []).append(w.open(menu, buttons["cmdmolt"], title))
-        w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
+        window = "frm999moltiplicazioni"
+        figures.setdefault("multiplication 999", []).append(w.open(menu, "cmdmolt", window))
+        w.open(window, "cmdfine", menu, measured=False)
     else:
-        for choice, title, name in (
-                ("cmd1", "Moltiplicazioni in vertola con 1 cifra al moltiplicatore", "multiplication 9999, 1 digit"),
-                ("cmd2", "Moltiplicazioni in vertola con 2 cifre al moltiplicatore", "multiplication 9999, 2 digits")):
-            figures.setdefault("multiplication chooser 9999", []).append(w.open(menu, buttons["cmdmolt"], CHOOSER))
-            figures.setdefault(f"{name} (from the chooser)", []).append(w.open(CHOOSER, CHOOSER_BUTTONS[choice], title))
-            w.open(title, EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
-    figures.setdefault(f"division {level}", []).append(w.open(menu, buttons["cmddiv"], "Divisioni in vertola"))
-    w.open("Divisioni in vertola", EXERCISE_BUTTONS["cmdfine"], menu, measured=False)
-    w.open(menu, buttons["cmdesci"], MAIN, measured=False)
+        for choice, window, name in (
+                ("cmd1", "frm9999moltiplicazioni", "multiplication 9999, 1 digit"),
+                ("cmd2", "frm9999moltiplicazioni2", "multiplication 9999, 2 digits")):
+            figures.setdefault("multiplication chooser 9999", []).append(w.open(menu, "cmdmolt", "frm9999scelta"))
+            figures.setdefault(f"{name} (from the chooser)", []).append(w.open("frm9999scelta", choice, window))
+            w.open(window, "cmdfine", menu, measured=False)
+    division = f"frm{level}divisioni"
+    figures.setdefault(f"division {level}", []).append(w.open(menu, "cmddiv", division))
+    w.open(division, "cmdfine", menu, measured=False)
+    w.open(menu, "cmdesci", "frmuno", measured=False)
 
 
-def one_run(argv, env, settle, timeout, watch, figures):
-    w = Walk(argv, env, settle, timeout, watch)
+def one_run(argv, env, tables, settle, timeout, watch, figures):
+    w = Walk(argv, env, tables, settle, timeout, watch)
     try:
-        win, t_map = w.wait_mapped(MAIN)
+        win, t_map = w.wait_mapped(tables.title("frmuno"))
         w.final_time(win, t_map)
         for level in ("999", "9999"):
             walk_level(w, level, figures)
@@ -357,6 +347,7 @@ def one_run(argv, env, settle, timeout, watch, figures):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    layouts.add_argument(ap)
     ap.add_argument("--runs", type=int, default=5)
     ap.add_argument("--warmup", type=int, default=1, help="untimed runs first (font caches)")
     ap.add_argument("--settle", type=float, default=1.5, help="seconds after the map that count as final")
@@ -375,7 +366,7 @@ def main():
     try:
         for i in range(a.warmup + a.runs):
             run = {}
-            one_run(argv, env, a.settle, a.timeout, a.watch, run)
+            one_run(argv, env, a.layouts, a.settle, a.timeout, a.watch, run)
             tag = "warmup" if i < a.warmup else f"run {i - a.warmup + 1}"
             print(f"{tag:>8}: " + "  ".join(f"{min(v):.1f}" for v in run.values()) + " ms", flush=True)
             if i >= a.warmup:

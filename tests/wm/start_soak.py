@@ -3,7 +3,7 @@
 core kept busy, and counts the starts that go wrong: a race at start-up shows only now and then,
 and only when the machine is loaded.
 
-    start_soak.py [--rounds N] [--wm openbox] [--load N] /path/to/vertola
+    start_soak.py --layouts build/.../layouts.json [--rounds N] [--wm openbox] [--load N] /path/to/vertola
 
 Each round waits for the main menu to be shown, active and focused, then either presses Space
 (its first button, "Entro il 999": the level menu must open and the main menu go), closes the
@@ -34,6 +34,7 @@ from Xlib import X, XK, error as xerror, protocol
 from Xlib.ext import xtest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import layouts  # noqa: E402  (the windows' titles, from the tables the build writes)
 import window_manager_test as wmt  # noqa: E402  (the desktop it starts and reads)
 
 ESC_EVERY = 4
@@ -71,9 +72,11 @@ def status_text(code):
 
 
 class Round:
-    def __init__(self, desk, program, err, patience):
+    def __init__(self, desk, program, err, patience, tables):
         self.desk = desk
         self.patience = patience
+        self.main = tables.title("frmuno")
+        self.menu = tables.title("frm999inizio")
         env = dict(desk.env, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS="detect_leaks=0")
         self.started = time.monotonic()
         self.proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL,
@@ -142,20 +145,20 @@ class Round:
 
     def run(self, esc):
         """The round's walk; returns the time to the main menu and, with Space, to the level menu."""
-        self.wait_for("the main menu shown and focused", lambda: self.focused(wmt.MAIN))
+        self.wait_for("the main menu shown and focused", lambda: self.focused(self.main))
         times = [time.monotonic() - self.started]
         if esc:
             self.key("Escape")
-            self.wait_for("the main menu to go after Esc", lambda: self.gone(wmt.MAIN))
+            self.wait_for("the main menu to go after Esc", lambda: self.gone(self.main))
             self.ends("Esc in the main menu")
             return times
         pressed = time.monotonic()
         self.key("space")
-        menu = self.wait_for("the level menu after Space", lambda: self.viewable(wmt.MENU999))
+        menu = self.wait_for("the level menu after Space", lambda: self.viewable(self.menu))
         times.append(time.monotonic() - pressed)
-        self.wait_for("the main menu to go after Space", lambda: self.gone(wmt.MAIN))
+        self.wait_for("the main menu to go after Space", lambda: self.gone(self.main))
         self.close_box(menu)
-        self.wait_for("the level menu to go after its close box", lambda: self.gone(wmt.MENU999))
+        self.wait_for("the level menu to go after its close box", lambda: self.gone(self.menu))
         self.ends("the level menu's close box")
         return times
 
@@ -175,7 +178,7 @@ def soak(desk, program, args, tmp):
     for index in range(1, args.rounds + 1):
         esc = index % ESC_EVERY == 0
         with open(err_path, "w+b") as err:
-            run = Round(desk, program, err, args.patience)
+            run = Round(desk, program, err, args.patience, args.layouts)
             try:
                 times = run.run(esc)
                 starts.append(times[0])
@@ -206,6 +209,7 @@ def env_default(name, default):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    layouts.add_argument(parser)
     parser.add_argument("--rounds", type=int, default=int(env_default("START_SOAK_ROUNDS", 200)))
     parser.add_argument("--wm", default=env_default("START_SOAK_WM", "openbox"), choices=sorted(wmt.WINDOW_MANAGERS))
     parser.add_argument("--load", type=int, default=int(env_default("START_SOAK_LOAD", os.cpu_count() + 1)),

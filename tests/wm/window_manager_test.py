@@ -4,13 +4,16 @@ X events: where its windows open (the outer frame centred, from the very first o
 opened window is in front and active with the focus on its first control, and that the window
 manager's own close runs no button logic.
 
-    window_manager_test.py openbox|xfwm4|metacity|marco|kwin|fluxbox|icewm|i3 /path/to/vertola
+    window_manager_test.py --layouts build/.../layouts.json openbox|xfwm4|...|i3 /path/to/vertola
+
+The windows' titles and the places clicked come from the tables the build writes (layouts.json).
 
 KWin and i3 do not offer to say a frame's size before the map (_NET_REQUEST_FRAME_EXTENTS), and
 Fluxbox offers and never answers; i3 is set to float every window, as a pupil's windows need.
 Needs Debian's interpreter with python3-xlib, Xvfb, xdotool, wmctrl and the window manager.
 """
 
+import argparse
 import ctypes
 import os
 import shutil
@@ -22,19 +25,11 @@ import time
 
 from Xlib import X, display as xdisplay, error as xerror
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import layouts  # noqa: E402  (the windows' tables, from the build)
+
 SCREEN_W, SCREEN_H = 1280, 1024
 PATIENCE = 15.0  # seconds for anything to happen; polls stop as soon as it has
-
-MAIN = "Operazioni in vertola"
-MENU999 = "Metto in vertola e calcolo entro il 999"
-MENU9999 = "Metto in vertola e calcolo entro il 9.999"
-CHOOSER = "Moltiplicazioni"
-
-# Control centres in client pixels (twips / 15), from the windows' layout tables.
-CMD9999 = (224 + 48, 272 + 40)
-MENU9999_MOLT = (232 + 36, 248 + 36)
-MENU9999_FINE = (192 + 32, 352 + 12)
-MENU9999_PICTURE = (30, 30)
 
 WINDOW_MANAGERS = {
     "openbox": ["openbox", "--sm-disable"],
@@ -354,49 +349,53 @@ class Run:
         self.desk.xdotool("key", name)
 
 
-def scenario(desk, program, wm):
+def scenario(desk, program, wm, tables):
+    main_title, menu999_title, menu9999_title, chooser_title = (tables.title(name) for name in (
+        "frmuno", "frm999inizio", "frm9999inizio", "frm9999scelta"))
     run = Run(desk, program, wm)
     # Start-up: the main menu, centred with its frame, active, its first button focused: Space
     # presses "Entro il 999".
-    main = run.opened(MAIN)
+    main = run.opened(main_title)
     run.key("space")
-    menu = run.opened(MENU999)
-    run.gone(MAIN)
+    menu = run.opened(menu999_title)
+    run.gone(main_title)
     # The level menu's focus is on "&Fine", which brings the main menu back, loaded afresh.
     run.key("space")
-    main = run.opened(MAIN)
-    run.gone(MENU999)
-    run.desk.click(main, CMD9999)
-    menu = run.opened(MENU9999)
-    run.desk.click(menu, MENU9999_MOLT)
-    chooser = run.opened(CHOOSER)
+    main = run.opened(main_title)
+    run.gone(menu999_title)
+    run.desk.click(main, tables.centre("frmuno", "cmd9999"))
+    menu = run.opened(menu9999_title)
+    run.desk.click(menu, tables.centre("frm9999inizio", "cmdmolt"))
+    chooser = run.opened(chooser_title)
     # The level menu, clicked, comes in front; opening the chooser again brings it back in front.
-    run.desk.click(menu, MENU9999_PICTURE)
+    # The picture is clicked near its top left corner: the chooser, centred too, covers its middle.
+    left, top = tables.rect("frm9999inizio", "Picture1")[:2]
+    run.desk.click(menu, (left + 14, top + 14))
     poll("the level menu in front", lambda: desk.active() == menu and desk.clients()[-1] == menu)
-    run.desk.click(menu, MENU9999_MOLT)
-    run.check(run.opened(CHOOSER) == chooser, "the chooser was not the same window")
+    run.desk.click(menu, tables.centre("frm9999inizio", "cmdmolt"))
+    run.check(run.opened(chooser_title) == chooser, "the chooser was not the same window")
     # The close box closes the chooser and runs none of its buttons: the level menu stays as it was.
     before = desk.outer(menu)
     subprocess.run(["wmctrl", "-i", "-c", hex(chooser)], env=desk.env, check=True)
-    run.gone(CHOOSER)
-    run.check(desk.find(MENU9999) == menu and desk.outer(menu) == before,
+    run.gone(chooser_title)
+    run.check(desk.find(menu9999_title) == menu and desk.outer(menu) == before,
               "closing the chooser changed the level menu")
     # Fluxbox lists a window of its own, untitled.
-    run.check(sorted(t for _, t in desk.titled() if t is not None) == sorted(["other", MENU9999]),
+    run.check(sorted(t for _, t in desk.titled() if t is not None) == sorted(["other", menu9999_title]),
               "closing the chooser opened or closed another window")
     # "&Fine" while the chooser is shown: the main menu opens in front of the chooser.
-    run.desk.click(menu, MENU9999_MOLT)
-    chooser = run.opened(CHOOSER)
-    run.desk.click(menu, MENU9999_FINE)
-    run.opened(MAIN)
-    run.gone(MENU9999)
-    run.check(desk.find(CHOOSER) == chooser, "the chooser did not stay")
+    run.desk.click(menu, tables.centre("frm9999inizio", "cmdmolt"))
+    chooser = run.opened(chooser_title)
+    run.desk.click(menu, tables.centre("frm9999inizio", "cmdesci"))
+    run.opened(main_title)
+    run.gone(menu9999_title)
+    run.check(desk.find(chooser_title) == chooser, "the chooser did not stay")
     run.key("space")
-    run.opened(MENU999)
+    run.opened(menu999_title)
     # Alt+F4 is the window manager's close: "&Fine" would have opened the main menu.
     run.key("alt+F4")
-    run.gone(MENU999)
-    run.check(desk.find(MAIN) is None, "the window manager's close ran the \"&Fine\" logic")
+    run.gone(menu999_title)
+    run.check(desk.find(main_title) is None, "the window manager's close ran the \"&Fine\" logic")
     # Closing the last window on screen ends the program.
     subprocess.run(["wmctrl", "-i", "-c", hex(chooser)], env=desk.env, check=True)
     try:
@@ -410,14 +409,19 @@ def scenario(desk, program, wm):
 
 
 def main():
-    wm, program = sys.argv[1], sys.argv[2]
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    layouts.add_argument(parser)
+    parser.add_argument("wm", choices=sorted(WINDOW_MANAGERS))
+    parser.add_argument("program")
+    args = parser.parse_args()
+    wm, program = args.wm, args.program
     tmp = tempfile.mkdtemp(prefix="vertola-wm-")
     desk = Desktop()
     # Killed by a time limit, it still takes its X server and window manager along.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         desk.start(wm, tmp)
-        checks = scenario(desk, program, wm)
+        checks = scenario(desk, program, wm, args.layouts)
         print("%s: %d checks passed" % (wm, checks))
         shutil.rmtree(tmp, ignore_errors=True)
         return 0

@@ -1,0 +1,83 @@
+#!/usr/bin/python3
+"""The tables the build writes for the scripts (layouts.json) say what the core's tables say, and
+hold every window and control the scripts click by name.
+
+    layouts_test.py build/.../layouts.json
+"""
+import argparse
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import layouts  # noqa: E402
+
+PATH = None  # the generated file, from the command line
+
+# Every (window, control) that window_manager_test.py, start_soak.py and bench/open_windows.py
+# click: a name the core drops or renames stops them, so it is caught here first.
+CLICKED = [("frmuno", c) for c in ("cmd999", "cmd9999")] + \
+    [(f"frm{n}inizio", c) for n in ("999", "9999") for c in ("cmdadd", "cmdsott", "cmdmolt", "cmddiv", "cmdesci")] + \
+    [("frm9999inizio", "Picture1"), ("frm9999scelta", "cmd1"), ("frm9999scelta", "cmd2")] + \
+    [(w, c) for w in ("frm999addizioni", "frm9999addizioni") for c in ("cmdpunteggio", "cmdfine")] + \
+    [(w, "cmdfine") for w in ("frm999sottrazioni", "frm9999sottrazioni", "frm999moltiplicazioni",
+                              "frm9999moltiplicazioni", "frm9999moltiplicazioni2", "frm999divisioni",
+                              "frm9999divisioni")] + \
+    [(w, c) for w in ("frm999punteggio", "frm9999punteggio") for c in ("cmdcalcola", "cmdok")]
+
+# A few controls as the core's tables place them (twips: left, top, width, height), and the pixel
+# the scripts click: the middle of the rectangle rounded to pixels as the desktop rounds it.
+PLACED = [
+    ("frmuno", "cmd9999", [3360, 4080, 1455, 1215], (272, 312)),
+    ("frm9999inizio", "cmdmolt", [3480, 3720, 1095, 1095], (268, 284)),
+    ("frm9999inizio", "cmdesci", [2880, 5280, 975, 375], (224, 364)),
+    ("frm9999scelta", "cmd2", [2880, 960, 1215, 375], (232, 76)),
+    ("frm999punteggio", "cmdcalcola", [1320, 1920, 1815, 1215], (148, 168)),
+]
+
+
+class GeneratedLayouts(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tables = layouts.Layouts(PATH)
+
+    def test_units_and_windows(self):
+        self.assertEqual(self.tables.twips_per_pixel, 15)
+        self.assertEqual(len(self.tables.windows), 15)
+        self.assertEqual(self.tables.title("frmuno"), "Operazioni in vertola")
+        self.assertEqual(self.tables.title("frm9999moltiplicazioni2"),
+                         "Moltiplicazioni in vertola con 2 cifre al moltiplicatore")
+
+    def test_every_clicked_control_is_there_inside_its_window(self):
+        for window, control in CLICKED:
+            with self.subTest(window=window, control=control):
+                x, y = self.tables.centre(window, control)
+                spec = self.tables.window(window)
+                self.assertTrue(0 < x < spec["clientWidth"] / self.tables.twips_per_pixel
+                                and 0 < y < spec["clientHeight"] / self.tables.twips_per_pixel)
+
+    def test_rectangles_are_the_cores(self):
+        for window, control, twips, centre in PLACED:
+            with self.subTest(window=window, control=control):
+                spec = next(c for c in self.tables.window(window)["controls"] if c["name"] == control)
+                self.assertEqual(spec["rect"], twips)
+                self.assertEqual(self.tables.centre(window, control), centre)
+
+    def test_unknown_names_say_which(self):
+        with self.assertRaisesRegex(KeyError, "cmdnone"):
+            self.tables.rect("frmuno", "cmdnone")
+        with self.assertRaisesRegex(KeyError, "frmnone"):
+            self.tables.title("frmnone")
+
+    def test_a_file_that_is_not_the_tables_is_refused_by_name(self):
+        with tempfile.NamedTemporaryFile("w", suffix=".json") as f:
+            f.write('[{"name": "frmuno"}]')
+            f.flush()
+            with self.assertRaisesRegex(argparse.ArgumentTypeError, f.name):
+                layouts.load(f.name)
+
+
+if __name__ == "__main__":
+    PATH = sys.argv.pop(1)
+    unittest.main()
