@@ -2,15 +2,23 @@
 // engines treat keys sent through their automation differently from the keys a pupil presses.
 import { spawn, execFile } from 'node:child_process';
 import { promisify } from 'node:util';
+import os from 'node:os';
 
 const run = promisify(execFile);
 
 /** Starts Xvfb on the first free display; it stops with `close` or with this process. */
 export async function startDisplay() {
+  /** @type {import('node:child_process').ChildProcess | null} */
+  let clipboard = null;
   const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp', '-noreset'],
     { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
-  const stopOnExit = () => xvfb.kill('SIGKILL');
+  // Whatever ends the suite ends its display, and with it every X client left on it; a signal
+  // is turned into an exit so that every suite's own exit handlers run too.
+  const stopOnExit = () => { clipboard?.kill('SIGKILL'); xvfb.kill('SIGKILL'); };
   process.once('exit', stopOnExit);
+  for (const signal of ['SIGINT', 'SIGTERM', 'SIGHUP']) {
+    if (!process.listenerCount(signal)) process.once(signal, () => process.exit(128 + os.constants.signals[signal]));
+  }
   let errors = '';
   xvfb.stderr.on('data', (chunk) => { errors += chunk; });
   const number = await new Promise((resolve, reject) => {
@@ -25,8 +33,6 @@ export async function startDisplay() {
   const display = `:${number}`;
   const env = { ...process.env, DISPLAY: display };
   const xdotool = (...args) => run('xdotool', args, { env });
-  /** @type {import('node:child_process').ChildProcess | null} */
-  let clipboard = null;
   const dropClipboard = () => { clipboard?.kill('SIGKILL'); clipboard = null; };
   return {
     display,

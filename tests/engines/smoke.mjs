@@ -18,6 +18,8 @@ export const folder = process.env.VERTOLA_WEB_DIR
 const RIGHT = 'Complimenti! Vai avanti';
 const WRONG = 'Sbagliato! Ripeti';
 const PATIENCE = 20_000;
+// No step of a test waits longer than PATIENCE, nor a whole test longer than this.
+const LIMIT = { timeout: 90_000 };
 
 /**
  * @typedef {object} Engine
@@ -43,7 +45,7 @@ export function smokeSuite(name, launch) {
     shared.display = await startDisplay();
     shared.server = await serve(folder, 0);
     shared.engine = await launch(shared.display);
-  });
+  }, LIMIT);
   after(async () => {
     await shared.engine?.close().catch(() => {});
     await shared.server?.close();
@@ -104,13 +106,13 @@ export function smokeSuite(name, launch) {
     await messageIs(window, message);
   }
 
-  test(`${name}: the served folder shows the main menu`, async () => {
+  test(`${name}: the served folder shows the main menu`, LIMIT, async () => {
     await start(shared.server.url);
     assert.equal(await shared.engine.evaluate(() => document.title), 'Operazioni in vertola');
     for (const button of ['cmd999', 'cmd9999']) await shown(ctl('frmuno', button));
   });
 
-  test(`${name}: an addition answered wrong, then right`, async () => {
+  test(`${name}: an addition answered wrong, then right`, LIMIT, async () => {
     await start(shared.server.url);
     await openAddition('frm999addizioni');
     const right = await sum('frm999addizioni');
@@ -122,7 +124,7 @@ export function smokeSuite(name, launch) {
       ['txtrisg', 'txtriss', 'txttot'].map((c) => ctl('frm999addizioni', c))), ['1', '1', '2']);
   });
 
-  test(`${name}: a pasted million characters are judged whole`, async () => {
+  test(`${name}: a pasted million characters are judged whole`, LIMIT, async () => {
     await start(shared.server.url);
     await openAddition('frm9999addizioni');
     const right = String(await sum('frm9999addizioni'));
@@ -140,7 +142,7 @@ export function smokeSuite(name, launch) {
     await messageIs('frm9999addizioni', RIGHT);
   });
 
-  test(`${name}: Shift+Tab walks the window's tab order backwards`, async () => {
+  test(`${name}: Shift+Tab walks the window's tab order backwards`, LIMIT, async () => {
     await start(shared.server.url);
     await openAddition('frm999addizioni');
     // The table's order, from the core itself, among the controls shown.
@@ -165,7 +167,7 @@ export function smokeSuite(name, launch) {
     assert.deepEqual(walked, back);
   });
 
-  test(`${name}: the single file, from a folder of its own on disk`, async () => {
+  test(`${name}: the single file, from a folder of its own on disk`, LIMIT, async () => {
     const stick = mkdtempSync(path.join(os.tmpdir(), 'vertola-stick-'));
     try {
       copyFileSync(path.join(folder, 'operazioni-in-vertola.html'), path.join(stick, 'operazioni-in-vertola.html'));
@@ -177,7 +179,7 @@ export function smokeSuite(name, launch) {
     }
   });
 
-  test(`${name}: after one visit the worker opens the page with the server gone`, async () => {
+  test(`${name}: after one visit the worker opens the page with the server gone`, LIMIT, async () => {
     const server = await serve(folder, 0);
     let stopped = false;
     try {

@@ -41,7 +41,9 @@ export async function launchWebKit(display) {
       if (Date.now() > deadline) throw new Error('WebKitWebDriver did not answer in 10 s');
       await new Promise((resolve) => setTimeout(resolve, 10));
     }
-    const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: { browserName: 'MiniBrowser' } } });
+    const { sessionId } = await call('POST', '/session', {
+      capabilities: { alwaysMatch: { browserName: 'MiniBrowser', timeouts: { pageLoad: 30_000, script: 30_000 } } },
+    });
     const session = `/session/${sessionId}`;
     await call('POST', `${session}/window/rect`, { width: 1100, height: 900 });
     const element = async (selector) => Object.values(await call('POST', `${session}/element`, { using: 'css selector', value: selector }))[0];
