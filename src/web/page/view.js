@@ -224,7 +224,7 @@ export class ProgramView {
       this.events.escape(name);
     } else if (isTab(event) && !event.altKey) {
       event.preventDefault();
-      view.tabTarget(view.controlOf(document.activeElement), event.shiftKey)?.element.focus();
+      view.tabTarget(view.controlOf(document.activeElement), event.shiftKey)?.element.focus({ preventScroll: true });
     } else if (event.altKey) {
       const button = view.accessButton(pressedLetter(event));
       if (!button) return;

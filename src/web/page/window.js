@@ -115,7 +115,9 @@ export class WindowView {
 
   /** @param {string} name */
   focusControl(name) {
-    this.control(name)?.element.focus();
+    // The desk never scrolls: a window stays where the core or the pupil put it. Nor does the
+    // browser then lay the page out at once to find what to scroll to.
+    this.control(name)?.element.focus({ preventScroll: true });
   }
 
   /** @param {Control} control */
