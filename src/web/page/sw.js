@@ -50,7 +50,10 @@ async function fetchChecked(file, hash) {
   if (!response.ok) throw new Error(`${file}: ${response.status} from the server`);
   const bytes = await response.arrayBuffer();
   if (await sha256(bytes) !== hash) throw new Error(`${file}: not the bytes of release ${release.version}`);
-  return new Response(bytes, { headers: response.headers });
+  // Only the type goes with the bytes: a host's Content-Encoding and Content-Length would describe
+  // the compressed body on the wire, not the bytes kept.
+  const type = response.headers.get('Content-Type');
+  return new Response(bytes, { headers: type ? { 'Content-Type': type } : {} });
 }
 
 // Every file or none: the cache is written only once every file has come and matched, and a cache
