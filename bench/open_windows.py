@@ -25,7 +25,6 @@ import ctypes
 import os
 import select
 import shutil
-import signal
 import statistics
 import subprocess
 import sys
@@ -38,6 +37,7 @@ from Xlib.ext import damage, xtest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "wm"))
 import layouts  # noqa: E402  (the windows' tables, from the build)
+from startup import kill_pid, start_infra  # noqa: E402  (the private X server and bus of the start-up probe)
 
 # Qt's caret shows for half of its one-second flash time, then hides for the other half.
 BLINK_PERIOD = 0.6
@@ -45,55 +45,6 @@ BLINK_PERIOD = 0.6
 QUIET = 0.05
 # Windows that are only passed through are clicked once they are mapped and drawn.
 PASS_SETTLE = 0.3
-
-
-def start_infra(tmp, screen):
-    env = dict(os.environ)
-    for k in list(env):
-        if k.startswith(("DBUS_SESSION", "AT_SPI", "QT_SCALE", "QT_SCREEN_SCALE", "WAYLAND")):
-            del env[k]
-    for var, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
-                     ("XDG_CACHE_HOME", "home/.cache"), ("XDG_RUNTIME_DIR", "run")):
-        os.makedirs(os.path.join(tmp, sub), mode=0o700, exist_ok=True)
-        env[var] = os.path.join(tmp, sub)
-    r, w = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", screen, "-nolisten", "tcp",
-                             "-noreset"], pass_fds=(w,), stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    os.close(w)
-    buf = b""
-    while not buf.endswith(b"\n"):
-        chunk = os.read(r, 64)
-        if not chunk:
-            raise SystemExit("Xvfb failed to start")
-        buf += chunk
-    os.close(r)
-    env["DISPLAY"] = ":" + buf.decode().strip()
-    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"], env=env,
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-    env["QT_QPA_PLATFORM"] = "xcb"
-    return env, [xvfb, bus]
-
-
-def kill_pid(pid, grace=2.0):
-    try:
-        os.kill(pid, signal.SIGTERM)
-    except ProcessLookupError:
-        return
-    deadline = time.monotonic() + grace
-    while time.monotonic() < deadline:
-        try:
-            if os.waitpid(pid, os.WNOHANG)[0] == pid:
-                return
-        except ChildProcessError:
-            return
-        time.sleep(0.01)
-    try:
-        os.kill(pid, signal.SIGKILL)
-        os.waitpid(pid, 0)
-    except (ProcessLookupError, ChildProcessError):
-        pass
 
 
 class Reader:
@@ -361,7 +312,7 @@ def main():
     if not argv:
         ap.error("give the program after --")
     tmp = tempfile.mkdtemp(prefix="open-bench-")
-    env, infra = start_infra(tmp, a.screen)
+    env, infra = start_infra(tmp, a.screen, a11y=False)
     figures = {}
     try:
         for i in range(a.warmup + a.runs):

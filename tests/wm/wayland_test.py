@@ -23,7 +23,6 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
 from Xlib import X, error as xerror
 
@@ -35,19 +34,8 @@ SOCKET = "vertola-test"
 MAIN = "Operazioni in vertola"
 
 
-class Failure(Exception):
-    pass
-
-
-def poll(what, probe, patience=PATIENCE):
-    deadline = time.monotonic() + patience
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(0.005)
+Failure = wmt.Failure
+poll = wmt.poll
 
 
 def no_core():
@@ -187,7 +175,7 @@ def main():
               "answering" % args.title)
         shutil.rmtree(tmp, ignore_errors=True)
         return 0
-    except (Failure, wmt.Failure) as failure:
+    except Failure as failure:
         print("wayland: FAILED (%s): %s" % (case, failure), file=sys.stderr)
         print("weston's log: " + os.path.join(tmp, "weston.log"), file=sys.stderr)
         return 1
