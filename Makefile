@@ -173,6 +173,9 @@ WEB_FONTS := comic-neue/files/comic-neue-latin-400-normal.woff2 comic-neue/files
 EM_ENV := NODE_PATH=/usr/share/nodejs
 NODE_GLUE := node --no-experimental-fetch
 WEB_PORT ?= 8080
+# The page's files served as they are; its modules reach the folder only through the bundle, main.js.
+WEB_PAGE := src/web/page
+WEB_PAGE_FILES := index.html style.css sw.js
 
 # npm comes with a nodejs from elsewhere, and Debian's npm conflicts with it: npm is installed only
 # when there is none. node_modules is installed again when the lock file is newer.
@@ -186,18 +189,18 @@ web: web-deps
 	$(EM_ENV) emcmake cmake -S . -B build/wasm -DCMAKE_BUILD_TYPE=MinSizeRel -DVERTOLA_UI=OFF -DVERTOLA_TESTS=OFF \
 	  $(CMAKE_COMMON) >/dev/null
 	$(EM_ENV) cmake --build build/wasm -j$(JOBS) --target vertola_web
-	@rm -rf build/web.new && mkdir -p build/web.new/assets build/web.new/fonts
+	@rm -rf build/web.new build/web-gen && mkdir -p build/web.new/fonts build/web-gen
 	@cp build/wasm/src/web/vertola_core.mjs build/wasm/src/web/vertola_core.wasm build/web.new/
-	@if [ -d src/web/page ]; then cp -r src/web/page/. build/web.new/; fi
-	@cp assets/*.svg build/web.new/assets/
+	@cp $(addprefix $(WEB_PAGE)/,$(WEB_PAGE_FILES)) build/web.new/
 	@cp $(addprefix node_modules/@fontsource/,$(WEB_FONTS)) build/web.new/fonts/
-	@# The types are for the type check only. The main menu's first look, recorded from the core;
-	@# the same page as one file, from the modules; then the modules joined; then the manifest, its
-	@# icons; last, the release's list of the files the folder finally holds and their hashes.
-	@rm build/web.new/types.js
-	@$(NODE_GLUE) src/web/tools/first_look.mjs build/web.new
-	@node src/web/tools/single_file.mjs build/web.new
-	@node src/web/bundle.mjs build/web.new main.js
+	@# The steps write generated files and touch no source: the main menu's first look, recorded from
+	@# the core, as a module in build/web-gen that the bundle puts in place of the page's empty one; the
+	@# drawings it does not carry; the page's modules bundled into main.js; the same page as one file;
+	@# the manifest and its icons. Last, the release's list of the files the folder holds and their hashes.
+	@$(NODE_GLUE) src/web/tools/first_look.mjs build/wasm/src/web assets build/web-gen/first_look.js
+	@node src/web/tools/drawings.mjs build/web-gen/first_look.js assets build/web.new/assets
+	@node src/web/tools/bundle.mjs $(WEB_PAGE)/main.js build/web.new/main.js first_look.js=build/web-gen/first_look.js
+	@node src/web/tools/single_file.mjs build/web.new $(WEB_PAGE)/main.js first_look.js=build/web-gen/first_look.js
 	@$(NODE_GLUE) src/web/tools/offline_app.mjs build/web.new
 	@node src/web/tools/release.mjs build/web.new
 	@rm -rf build/web && mv build/web.new build/web
@@ -206,12 +209,13 @@ web: web-deps
 web-run: web
 	node src/web/serve.mjs build/web $(WEB_PORT)
 
-# The page's type check, the module under node, every browser test there is in Chromium, then the
+# The type check of the page and, through tsconfig.node.json, of the build's tools; the module under
+# node; every browser test there is in Chromium, then the
 # smoke tests in Firefox ESR and WebKitGTK (MiniBrowser under WebKitWebDriver), each on an Xvfb of
 # its own with real keys (xdotool) and a real clipboard (xclip).
 ENGINE_PACKAGES := firefox-esr webkit2gtk-driver xvfb xdotool xclip
 test-web: web
-	node_modules/.bin/tsc --noEmit -p tsconfig.json
+	node_modules/.bin/tsc -b tsconfig.json
 	$(NODE_GLUE) --test tests/web_bridge/wasm_module.test.mjs
 	@tests=$$(ls tests/web/*.test.mjs 2>/dev/null); \
 	if [ -n "$$tests" ]; then node --test $$tests; else echo "no browser tests in tests/web"; fi
@@ -222,6 +226,6 @@ test-web: web
 WEB_BENCH_RUNS ?= 10
 LIGHTHOUSE_RUNS ?= 3
 web-bench: web
-	node src/web/bench.mjs build/web $(WEB_BENCH_RUNS)
+	node bench/web_bench.mjs build/web $(WEB_BENCH_RUNS)
 	@# Lighthouse, mobile and desktop, on the folder served compressed as a static host serves it.
 	CHROME_PATH=/usr/bin/chromium LIGHTHOUSE_RUNS=$(LIGHTHOUSE_RUNS) node src/web/lighthouse.mjs build/web build/lighthouse

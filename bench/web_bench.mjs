@@ -1,5 +1,5 @@
 // Figures of the browser edition, in headless Chromium on 127.0.0.1:
-//   node src/web/bench.mjs [folder] [runs]
+//   node bench/web_bench.mjs [folder] [runs]
 // - start-up: from navigation to the main menu looking final (its pixels equal what the page
 //   shows a while later), beside a bare page with one button and the single file opened from the
 //   disk, in the same browser runs, each once the browser has settled;
@@ -8,7 +8,7 @@
 // - from a paste of 1 MB and of 10 MB into a cell, then Alt+C, to the judged message painted; and
 //   one ordinary event (a check, its message in another cell) while a cell holds 10 MB, split into
 //   the core and page's own work and the browser's layout and paint of the frame that shows it.
-//   `node src/web/bench.mjs build/web 10 paste` gives these figures alone.
+//   `node bench/web_bench.mjs build/web 10 paste` gives these figures alone.
 import { chromium } from 'playwright-core';
 import { mkdtemp, readdir, rm, stat, writeFile, mkdir } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
@@ -16,8 +16,8 @@ import { readdirSync, readFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { serve } from './serve.mjs';
-import { SINGLE_FILE } from './tools/single_file.mjs';
+import { serve } from '../src/web/serve.mjs';
+import { SINGLE_FILE } from '../src/web/tools/single_file.mjs';
 
 const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];

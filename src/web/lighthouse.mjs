@@ -56,9 +56,9 @@ async function launchChromium() {
   }
 }
 
-/** The scores, metrics and scored audits short of 1 from one report. */
+/** The scores, metrics and scored audits short of 1 from one report. @param {import('lighthouse').Result} lhr */
 function summary(lhr) {
-  const scores = Object.fromEntries(Object.values(lhr.categories).map((c) => [c.title, Math.round(c.score * 100)]));
+  const scores = Object.fromEntries(Object.values(lhr.categories).map((c) => [c.title, Math.round((c.score ?? 0) * 100)]));
   const metrics = Object.fromEntries(METRICS.map(([id, name]) => [name, lhr.audits[id]?.displayValue ?? '-']));
   const scored = new Set(Object.values(lhr.categories).flatMap((c) => c.auditRefs.filter((r) => r.weight > 0).map((r) => r.id)));
   const short = Object.values(lhr.audits)
@@ -77,7 +77,9 @@ const served = await host(folder, 0);
 const chrome = await launchChromium();
 let failed = false;
 try {
-  for (const [name, config] of [['mobile', undefined], ['desktop', desktopConfig]]) {
+  /** @type {[string, import('lighthouse').Config | undefined][]} */
+  const setups = [['mobile', undefined], ['desktop', desktopConfig]];
+  for (const [name, config] of setups) {
     const done = [];
     for (let run = 0; run < runs; run++) {
       const result = await lighthouse(served.url, { port: chrome.port, output: 'json', logLevel: 'error' }, config);
@@ -90,7 +92,7 @@ try {
       done.push(result.lhr);
     }
     if (!done.length) continue;
-    const performance = (lhr) => lhr.categories.performance.score;
+    const performance = (/** @type {import('lighthouse').Result} */ lhr) => lhr.categories.performance.score ?? 0;
     done.sort((a, b) => performance(a) - performance(b));
     const lhr = done[Math.floor((done.length - 1) / 2)];
     writeFileSync(path.join(reports, `${name}.json`), JSON.stringify(lhr));

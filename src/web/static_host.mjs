@@ -8,6 +8,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
 
+/** @type {Record<string, string>} */
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
@@ -33,7 +34,7 @@ export function chooseEncoding(accepted = '') {
     const q = params.map((p) => /^\s*q=([\d.]+)/.exec(p)?.[1]).find(Boolean);
     return [name.trim(), q === undefined ? 1 : Number(q)];
   }));
-  const wanted = (name) => (offered.get(name) ?? offered.get('*') ?? 0) > 0;
+  const wanted = (/** @type {string} */ name) => (offered.get(name) ?? offered.get('*') ?? 0) > 0;
   return wanted('br') ? 'br' : wanted('gzip') ? 'gzip' : null;
 }
 
@@ -46,11 +47,13 @@ export async function host(root, port = 0) {
   const base = path.resolve(root);
   /** @type {Map<string, { mtime: number, etag: string, plain: Buffer, br?: Buffer, gzip?: Buffer }>} */
   const kept = new Map();
+  /** @param {string} file */
   async function load(file) {
     const { mtimeMs } = await stat(file);
     const known = kept.get(file);
     if (known && known.mtime === mtimeMs) return known;
     const plain = await readFile(file);
+    /** @type {{ mtime: number, etag: string, plain: Buffer, br?: Buffer, gzip?: Buffer }} */
     const entry = { mtime: mtimeMs, etag: `"${createHash('sha256').update(plain).digest('base64url').slice(0, 22)}"`, plain };
     if (!COMPRESSED.has(path.extname(file))) {
       entry.br = brotliCompressSync(plain, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } });

@@ -1,13 +1,14 @@
-// Records the main menu's first look from the core, into the built folder's first_look.js: the
-// menu's table and the state the core gives at the start. The page draws it before the core has
-// loaded; the core's own state then takes over. The drawings that only the main menu shows move
-// into it as markup, drawn inline: no request and no image document of their own stand between
-// the page and the menu's first look. So do the drawings with text, wherever they are shown.
-//   node --no-experimental-fetch src/web/tools/first_look.mjs [folder]
-import { readFileSync, rmSync, writeFileSync } from 'node:fs';
+// Records the main menu's first look from the core, as a generated module that the bundle puts in
+// place of the page's empty first_look.js: the menu's table and the state the core gives at the
+// start. The page draws it before the core has loaded; the core's own state then takes over. The
+// drawings that only the main menu shows move into it as markup, drawn inline: no request and no
+// image document of their own stand between the page and the menu's first look. So do the
+// drawings with text, wherever they are shown.
+//   node --no-experimental-fetch src/web/tools/first_look.mjs <core folder> <drawings folder> <out.js>
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 /** The folder's core, run under node. @param {string} folder */
 export async function loadCore(folder) {
@@ -46,9 +47,12 @@ function facesOf(svg) {
   });
 }
 
-/** @param {string} folder */
-export async function recordFirstLook(folder) {
-  const core = await loadCore(folder);
+/**
+ * @param {string} coreFolder where the core's glue and wasm are
+ * @param {string} drawingsFolder where the drawings' SVG files are
+ */
+export async function recordFirstLook(coreFolder, drawingsFolder) {
+  const core = await loadCore(coreFolder);
   const layouts = JSON.parse(core.cwrap('vt_layouts', 'string', [])());
   const layout = layouts.find((/** @type {any} */ l) => l.mainWindow);
   // The screen only moves the window, and the page puts it where the core will.
@@ -61,7 +65,7 @@ export async function recordFirstLook(folder) {
   /** @type {Record<string, string>} */
   const drawings = {};
   const faces = new Set();
-  const svgOf = (/** @type {string} */ picture) => readFileSync(path.join(folder, 'assets', `${picture}.svg`), 'utf8');
+  const svgOf = (/** @type {string} */ picture) => readFileSync(path.join(drawingsFolder, `${picture}.svg`), 'utf8');
   for (const { picture } of layout.controls) {
     if (!picture || elsewhere.has(picture) || drawings[picture]) continue;
     const svg = svgOf(picture);
@@ -78,18 +82,22 @@ export async function recordFirstLook(folder) {
   return { layout, state, drawings, faces: [...faces] };
 }
 
+/** The generated module's source. @param {Awaited<ReturnType<typeof recordFirstLook>>} look */
+export function firstLookModule(look) {
+  return `// Written by the build from the core: the main menu's first look.\nexport const firstLook = ${JSON.stringify(look)};\n`;
+}
+
+/** The drawings a first look module carries inline, which the page never asks for. @param {string} file */
+export async function carriedDrawings(file) {
+  const { firstLook } = await import(pathToFileURL(path.resolve(file)).href);
+  return Object.keys(firstLook.drawings);
+}
+
 if (process.argv[1] && fileURLToPath(import.meta.url) === path.resolve(process.argv[1])) {
-  const folder = path.resolve(process.argv[2] ?? 'build/web');
-  const look = await recordFirstLook(folder);
-  const file = path.join(folder, 'first_look.js');
-  const source = readFileSync(file, 'utf8');
-  const empty = /^export const firstLook = null;$/m;
-  if (!empty.test(source)) throw new Error('first_look: first_look.js has no empty firstLook to fill');
-  // A drawing's references to its own parts, url(#…), name no file: escaped, they do not read as
-  // one to a scan for the files that a page names.
-  const data = JSON.stringify(look).replaceAll('url(', 'url\\u0028');
-  writeFileSync(file, source.replace(empty, () => `export const firstLook = ${data};`));
-  // The page never asks for the drawings it carries.
-  for (const picture of Object.keys(look.drawings)) rmSync(path.join(folder, 'assets', `${picture}.svg`));
-  console.log(`${path.relative(process.cwd(), file)}: ${look.layout.name} as the core starts it`);
+  const [coreFolder, drawingsFolder, out] = process.argv.slice(2);
+  if (!coreFolder || !drawingsFolder || !out) throw new Error('usage: first_look.mjs <core folder> <drawings folder> <out.js>');
+  const look = await recordFirstLook(path.resolve(coreFolder), path.resolve(drawingsFolder));
+  mkdirSync(path.dirname(out), { recursive: true });
+  writeFileSync(out, firstLookModule(look));
+  console.log(`${path.relative(process.cwd(), out)}: ${look.layout.name} as the core starts it`);
 }

@@ -9,7 +9,7 @@ import { loadCore } from './first_look.mjs';
 
 const ICON_SIZES = [192, 512];
 
-/** The program's icon as PNG files of the sizes an installed app needs. */
+/** The program's icon as PNG files of the sizes an installed app needs. @param {string} folder */
 function renderIcons(folder) {
   mkdirSync(path.join(folder, 'icons'), { recursive: true });
   return ICON_SIZES.map((size) => {
@@ -20,11 +20,11 @@ function renderIcons(folder) {
   });
 }
 
-// The main menu's background, from the core's own table.
+/** The main menu's background, from the core's own table. @param {string} folder */
 async function mainMenuBackground(folder) {
   const core = await loadCore(folder);
-  const main = JSON.parse(core.cwrap('vt_layouts', 'string', [])()).find((layout) => layout.mainWindow);
-  return `#${main.background.map((channel) => channel.toString(16).padStart(2, '0')).join('')}`;
+  const main = JSON.parse(core.cwrap('vt_layouts', 'string', [])()).find((/** @type {{mainWindow: boolean}} */ layout) => layout.mainWindow);
+  return `#${main.background.map((/** @type {number} */ channel) => channel.toString(16).padStart(2, '0')).join('')}`;
 }
 
 /** @param {string} text @param {RegExp} pattern @param {string} what */
@@ -34,6 +34,7 @@ function find(text, pattern, what) {
   return match[1];
 }
 
+/** @param {string} folder */
 async function writeManifest(folder) {
   const html = readFileSync(path.join(folder, 'index.html'), 'utf8');
   const css = readFileSync(path.join(folder, 'style.css'), 'utf8');

@@ -14,7 +14,11 @@ const WORKER_FILE = 'sw.js';
 // disks, not part of the served page.
 const NOT_KEPT = new Set([WORKER_FILE, RELEASE_FILE, SINGLE_FILE]);
 
-/** Every file below the folder, as paths relative to it with forward slashes, sorted. */
+/**
+ * Every file below the folder, as paths relative to it with forward slashes, sorted.
+ * @param {string} folder @param {string} [under]
+ * @returns {string[]}
+ */
 export function filesBelow(folder, under = '') {
   return readdirSync(path.join(folder, under), { withFileTypes: true }).flatMap((entry) => {
     const relative = under ? `${under}/${entry.name}` : entry.name;
@@ -27,6 +31,7 @@ export const sha256 = (/** @type {Buffer} */ bytes) => createHash('sha256').upda
 /**
  * The files the worker keeps and their hashes; the version also changes with the worker itself,
  * so that a new worker never writes into the cache of the one it replaces.
+ * @param {string} folder
  * @returns {{ version: string, files: Record<string, string> }}
  */
 export function listRelease(folder) {
@@ -39,6 +44,7 @@ export function listRelease(folder) {
   return { version: version.digest('hex').slice(0, 16), files };
 }
 
+/** @param {string} folder */
 export function writeRelease(folder) {
   const release = listRelease(folder);
   writeFileSync(path.join(folder, RELEASE_FILE),
@@ -46,7 +52,7 @@ export function writeRelease(folder) {
   return release;
 }
 
-/** @returns {{ version: string, files: Record<string, string> }} */
+/** @param {string} folder @returns {{ version: string, files: Record<string, string> }} */
 export function readRelease(folder) {
   const text = readFileSync(path.join(folder, RELEASE_FILE), 'utf8');
   return JSON.parse(text.slice(text.indexOf('{'), text.lastIndexOf('}') + 1));
