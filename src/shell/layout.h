@@ -111,4 +111,15 @@ constexpr std::array<std::string_view, A + B> joinNames(const std::array<std::st
 
 const ControlSpec* findControl(const WindowLayout& layout, std::string_view name);
 
+// Twips as the whole logical pixels that both faces draw.
+int twipsToPixels(double twips);
+
+// A picture button's icon side in pixels: its table's, or else the button's shorter side less a
+// margin of 8 pixels each way, and never under 16.
+int iconSide(const ControlSpec& design);
+
+// Whether a label's text is read out by a screen reader as soon as it changes: the feedback
+// message, as a pupil may not be looking at it.
+bool announced(const ControlSpec& design);
+
 }  // namespace vertola

@@ -21,15 +21,15 @@ void Program::load(WindowId id) {
     slot.window->load(*this);
 }
 
-// Left and top are halves of single-precision differences of outer sizes, without limits: a
-// window larger than the screen gets a negative position.
-void Program::centre(Window& window) {
-    const SizeTwips screen = services_.screen.screenSize();
-    const SizeTwips frame = services_.screen.frameExtra();
-    const WindowLayout& layout = window.layout();
+PositionTwips centredPosition(SizeTwips screen, SizeTwips frame, const WindowLayout& layout) {
     const float left = static_cast<float>(screen.width - (layout.clientWidth + frame.width)) / 2.0f;
     const float top = static_cast<float>(screen.height - (layout.clientHeight + frame.height)) / 2.0f;
-    window.setPosition({left, top});
+    return {left, top};
+}
+
+void Program::centre(Window& window) {
+    window.setPosition(
+        centredPosition(services_.screen.screenSize(), services_.screen.frameExtra(), window.layout()));
 }
 
 Window& Program::open(WindowId id) {

@@ -24,6 +24,11 @@ struct Services {
     Screen& screen;
 };
 
+// Where a window stands centred on the screen with the frame its face draws around it. Left and
+// top are halves of single-precision differences of outer sizes, without limits: a window larger
+// than the screen gets a negative position.
+PositionTwips centredPosition(SizeTwips screen, SizeTwips frame, const WindowLayout& layout);
+
 // The whole program without a toolkit: the fifteen windows, the rules by which they are opened,
 // hidden and closed, and the events a user can cause. Every event runs its handler to completion;
 // events that the windows' state does not allow (a hidden window, an invisible button) are ignored.

@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-#include <algorithm>
 
 #include "ui/twips.h"
 
@@ -27,12 +26,6 @@ QImage renderAsset(std::string_view name, int side) {
     renderer.render(&painter);
     painter.end();
     return image;
-}
-
-int buttonIconSide(const ControlSpec& design) {
-    if (design.pictureSide > 0) return design.pictureSide;
-    const QSize button = toPixels(design.rect).size();
-    return std::max(16, std::min(button.width(), button.height()) - 16);
 }
 
 // Every window carries the program's icon and the level menus share their signs, so an icon is

@@ -18,7 +18,5 @@ bool hasAsset(std::string_view name);
 QIcon assetIcon(std::string_view name, int side);
 // The drawing rendered live for such an icon: 2 * side pixels square, premultiplied ARGB.
 QImage renderAsset(std::string_view name, int side);
-// The side of the icon that a picture button shows: its table's, or what its size leaves.
-int buttonIconSide(const ControlSpec& design);
 
 }  // namespace vertola::ui

@@ -20,8 +20,6 @@ namespace vertola::ui {
 
 namespace {
 
-// The feedback message is read out when it appears, as a pupil may not be looking at it.
-constexpr std::string_view kAnnouncedLabel = "lblmessaggio";
 constexpr int kButtonPadding = 6;
 
 Qt::Alignment horizontal(Align align) {
@@ -97,7 +95,7 @@ QPushButton* createButton(const ControlSpec& design, QWidget* parent) {
 
 QWidget* createPictureButton(const ControlSpec& design, QWidget* parent) {
     QPushButton* button = createButton(design, parent);
-    const int side = buttonIconSide(design);
+    const int side = iconSide(design);
     button->setIcon(assetIcon(design.picture, side));
     button->setIconSize(QSize(side, side));
     return button;
@@ -162,7 +160,7 @@ void Control::applyText(const std::string& text) {
         case Kind::Label:
             if (shownText_ == text) return;
             static_cast<QLabel*>(widget_)->setText(QString::fromStdString(text));
-            if (design_->name == kAnnouncedLabel) announce(QString::fromStdString(text));
+            if (announced(*design_)) announce(QString::fromStdString(text));
             break;
         case Kind::Button: {
             if (shownText_ == text) return;

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <cmath>
+#include <algorithm>
 #include <string_view>
 
 #include "shell/layout.h"
@@ -11,7 +11,7 @@
 namespace vertola::ui {
 
 // Twips become logical pixels; Qt's high-DPI scaling turns those into device pixels.
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int toPixels(double twips) { return twipsToPixels(twips); }
 
 inline QRect toPixels(Rect rect) {
     return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};

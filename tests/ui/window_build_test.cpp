@@ -15,7 +15,7 @@ using namespace vertola::testing;
 
 namespace {
 
-int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
 
 QRect expectedGeometry(const ControlSpec& design) {
     const Rect r = design.rect;
@@ -137,6 +137,7 @@ TEST_P(WindowBuiltFromTable, ShowsTheCaptionsTextsAndColoursOfTheCore) {
             EXPECT_EQ(button->shortcut(), QKeySequence::mnemonic(qs(design.caption)));
             if (design.kind == Kind::PictureButton) {
                 EXPECT_FALSE(button->icon().isNull());
+                EXPECT_EQ(button->iconSize(), QSize(iconSide(design), iconSide(design)));
             }
         }
         if (design.back && design.kind != Kind::Line) {

@@ -22,7 +22,6 @@ const tour = [
   'frm9999moltiplicazioni2.cmdfine', 'frm9999inizio.cmddiv', '!frm9999divisioni', 'frm9999divisioni.cmdfine',
   'frm9999inizio.cmdesci',
 ];
-const checkButton = { frm999divisioni: 'Command1', frm9999divisioni: 'cmdcontrolla' };
 
 // Runs in the page: axe's findings, colour pairs apart, each with its window and control.
 async function audit() {
@@ -59,7 +58,7 @@ test('axe finds nothing on any window but the colour pairs its table gives', asy
     const name = step.slice(1);
     for (const offBy of [1, 0]) {
       await ctl(page, name, 'txturis').fill(String((await rightAnswer(page, name)).result + offBy));
-      await ctl(page, name, checkButton[name] ?? 'cmdconferma').click();
+      await ctl(page, name, layouts.get(name).checkButton).click();
       await look();
     }
   }

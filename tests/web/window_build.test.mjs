@@ -2,16 +2,16 @@
 // colours, font, text and name, read from the page against the core's own tables.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickAll, openProgram, readLayouts, useBrowser } from './support/program.mjs';
+import { clickAll, openProgram, readLayouts, readUnits, useBrowser } from './support/program.mjs';
 
 const shared = useBrowser();
 
 // Runs in the page: what it shows of one window that differs from its table, as readable lines.
-function differences(layout) {
+function differences({ layout, twipsPerPixel }) {
   const out = [];
   const expect = (what, got, wanted) => String(got) !== String(wanted) && out.push(`${what}: ${got} != ${wanted}`);
   const rgb = (c) => `rgb(${c.join(', ')})`;
-  const px = (twips) => Math.round(twips / 15);
+  const px = (twips) => Math.round(twips / twipsPerPixel);
   const frame = document.querySelector(`[role="dialog"][data-name="${layout.name}"]`);
   const client = frame.querySelector('[data-client]');
   const box = frame.getBoundingClientRect();
@@ -35,6 +35,11 @@ function differences(layout) {
     if ((design.kind === 'Label' && design.caption) || design.kind === 'Button') expect(`${design.name} text`, el.textContent, design.caption.replace('&', ''));
     if (design.kind === 'Button') expect(`${design.name} access letter`, el.querySelector('u')?.textContent, /&(.)/.exec(design.caption)?.[1]);
     if (design.kind === 'TextBox') expect(`${design.name} cell`, [el.type, el.maxLength, el.pattern], ['text', -1, '']);
+    if (design.kind === 'PictureButton') {
+      const icon = el.querySelector('svg, img').getBoundingClientRect();
+      expect(`${design.name} icon`, [icon.width, icon.height], [design.iconSide, design.iconSide]);
+    }
+    expect(`${design.name} read out`, el.getAttribute('role') === 'alert', design.announced);
     if (design.kind !== 'Label') expect(`${design.name} name`, el.getAttribute('aria-label') ?? el.alt ?? '', design.accessibleName);
   }
   return out;
@@ -73,6 +78,9 @@ async function systemFaces(page, cdp, window) {
 test('every window is drawn from its table, its texts in the faces the page ships', async () => {
   const page = await openProgram(shared);
   const layouts = await readLayouts(page);
+  const { twipsPerPixel } = await readUnits(page);
+  // The exit button's icon is drawn at the side its table gives, as on the desktop.
+  assert.equal(layouts.get('frmuno').controls.find((c) => c.name === 'cmdesci').iconSide, 32);
   const cdp = await page.context().newCDPSession(page);
   await cdp.send('DOM.enable');
   await cdp.send('CSS.enable');
@@ -82,7 +90,7 @@ test('every window is drawn from its table, its texts in the faces the page ship
     const front = await page.evaluate(() => document.querySelector('[role="dialog"].active').dataset.name);
     const layout = layouts.get(front);
     assert.equal(await page.getByRole('dialog', { name: layout.caption, exact: true }).isVisible(), true);
-    if (!seen.has(front)) seen.set(front, [...await page.evaluate(differences, layout), ...await systemFaces(page, cdp, front)]);
+    if (!seen.has(front)) seen.set(front, [...await page.evaluate(differences, { layout, twipsPerPixel }), ...await systemFaces(page, cdp, front)]);
   }
   assert.deepEqual([...seen.keys()].sort(), [...layouts.keys()].sort());
   assert.deepEqual([...seen].filter(([, wrong]) => wrong.length), []);

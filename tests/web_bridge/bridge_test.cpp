@@ -216,4 +216,58 @@ TEST(WebBridge, LayoutsListEveryWindowInOrderFromItsTable) {
     }
 }
 
+// The raw value that follows `"key":` after `at` in a JSON text, up to the next comma or brace.
+std::string valueAfter(const std::string& json, std::size_t at, std::string_view key) {
+    const std::string quoted = "\"" + std::string(key) + "\":";
+    const std::size_t from = json.find(quoted, at);
+    if (from == std::string::npos) return {};
+    const std::size_t start = from + quoted.size();
+    return json.substr(start, json.find_first_of(",}", start) - start);
+}
+
+// The rules the page draws by come from the core: each control's icon side and whether it is
+// read out, each window's check button.
+TEST(WebBridge, LayoutsCarryTheCoresIconSidesAnnouncedLabelsAndCheckButtons) {
+    const std::string layouts = vt_layouts();
+    for (WindowId id : kAllWindows) {
+        const WindowLayout& layout = layoutOf(id);
+        const std::string window = windowJson(layouts, layout.name);
+        ASSERT_FALSE(window.empty()) << layout.name;
+        EXPECT_EQ(valueAfter(window, 0, "checkButton"), "\"" + std::string(layout.checkButton) + "\"")
+            << layout.name;
+        for (const ControlSpec& control : layout.controls) {
+            SCOPED_TRACE(std::string(layout.name) + "." + std::string(control.name));
+            const std::size_t at = window.find("{\"name\":\"" + std::string(control.name) + "\",\"kind\":");
+            ASSERT_NE(at, std::string::npos);
+            EXPECT_EQ(valueAfter(window, at, "iconSide"), std::to_string(iconSide(control)));
+            EXPECT_EQ(valueAfter(window, at, "announced"), announced(control) ? "true" : "false");
+        }
+    }
+    const std::string menu = windowJson(layouts, "frmuno");
+    EXPECT_EQ(valueAfter(menu, menu.find("{\"name\":\"cmdesci\""), "iconSide"), "32");
+}
+
+TEST(WebBridge, UnitsAndCentringAreTheCores) {
+    EXPECT_EQ(std::string(vt_units()), "{\"twipsPerPixel\":" + std::to_string(kTwipsPerPixel) + "}");
+    struct Case {
+        WindowId window;
+        SizeTwips screen;
+        SizeTwips frame;
+    };
+    // An odd difference gives a half twip; a screen smaller than the window a negative place.
+    const Case cases[] = {{WindowId::frmuno, {kScreenW, kScreenH}, {kFrameW, kFrameH}},
+                          {WindowId::frm999addizioni, {19201, 12001}, {90, 450}},
+                          {WindowId::frm9999punteggio, {300, 200}, {0, 0}}};
+    for (const Case& c : cases) {
+        const PositionTwips where = centredPosition(c.screen, c.frame, layoutOf(c.window));
+        web::JsonWriter expected;
+        expected.beginObject().key("left").number(where.left).key("top").number(where.top).endObject();
+        EXPECT_EQ(vt_centred(std::string(windowName(c.window)).c_str(), c.screen.width, c.screen.height,
+                             c.frame.width, c.frame.height),
+                  expected.str())
+            << windowName(c.window);
+    }
+    EXPECT_EQ(std::string(vt_centred("frmnessuna", kScreenW, kScreenH, kFrameW, kFrameH)), "null");
+}
+
 }  // namespace

@@ -121,3 +121,20 @@ test('a text too large for the core\'s memory is refused, and the core goes on',
   const checked = click('frm999addizioni', 'cmdconferma');
   assert.equal(textOf(windowOf(checked, 'frm999addizioni'), 'lblmessaggio'), 'Sbagliato! Ripeti');
 });
+
+// The page draws its first look before the core is in, so it keeps the core's scale and centring
+// beside it; both must be the core's.
+test("the page's twips per pixel and first-look centring are the core's", async () => {
+  const { TWIPS_PER_PIXEL } = await import('../../src/web/page/units.js');
+  const { centredOn, FRAME_TWIPS } = await import('../../src/web/page/frame.js');
+  assert.deepEqual(call('vt_units')(), { twipsPerPixel: TWIPS_PER_PIXEL });
+  const centred = call('vt_centred', 'string', 'number', 'number', 'number', 'number');
+  // Even and odd screens, and one smaller than every window.
+  const screens = [{ width: 19200, height: 12000 }, { width: 20491, height: 11253 }, { width: 300, height: 200 }];
+  for (const layout of layouts()) {
+    for (const screen of screens) {
+      assert.deepEqual(centredOn(screen, layout), centred(layout.name, screen.width, screen.height, FRAME_TWIPS.width, FRAME_TWIPS.height),
+        `${layout.name} on ${screen.width} x ${screen.height}`);
+    }
+  }
+});

@@ -58,6 +58,8 @@ void writeControlSpec(JsonWriter& json, const ControlSpec& design) {
     json.key("align").string(alignName(design.align));
     json.key("visible").boolean(design.visible);
     json.key("picture").string(design.picture);
+    json.key("iconSide").integer(iconSide(design));
+    json.key("announced").boolean(announced(design));
     json.key("tooltip").string(design.tooltip);
     json.key("accessibleName").string(design.accessibleName);
     json.endObject();
@@ -73,6 +75,7 @@ void writeLayout(JsonWriter& json, const WindowLayout& layout) {
     writeColour(json, layout.background);
     json.key("mainWindow").boolean(layout.mainWindow);
     json.key("cancelButton").string(layout.cancelButton);
+    json.key("checkButton").string(layout.checkButton);
     json.key("initialFocus").string(layout.initialFocus);
     json.key("tabOrder").beginArray();
     for (std::string_view name : layout.tabOrder) json.string(name);
@@ -94,6 +97,21 @@ std::string Bridge::layouts() {
     json.beginArray();
     for (WindowId id : kAllWindows) writeLayout(json, layoutOf(id));
     json.endArray();
+    return json.take();
+}
+
+std::string Bridge::units() {
+    JsonWriter json;
+    json.beginObject().key("twipsPerPixel").integer(kTwipsPerPixel).endObject();
+    return json.take();
+}
+
+std::string Bridge::centred(std::string_view window, SizeTwips screen, SizeTwips frame) {
+    JsonWriter json;
+    const std::optional<WindowId> id = windowByName(window);
+    if (!id) return json.null().take();
+    const PositionTwips position = centredPosition(screen, frame, layoutOf(*id));
+    json.beginObject().key("left").number(position.left).key("top").number(position.top).endObject();
     return json.take();
 }
 

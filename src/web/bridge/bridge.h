@@ -30,6 +30,10 @@ public:
 
     // The fifteen windows' tables, as the core holds them.
     static std::string layouts();
+    // The core's measures that the page draws by: twips per pixel.
+    static std::string units();
+    // Where the core puts a window on the screen, frame included; null for a name it does not know.
+    static std::string centred(std::string_view window, SizeTwips screen, SizeTwips frame);
 
     // Starts the program, afresh if it ran before, and gives its whole state. Sizes are in twips.
     std::string start(SizeTwips screen, SizeTwips frame);

@@ -48,6 +48,15 @@ VT_EXPORT const char* vt_layouts() {
     return layouts.c_str();
 }
 
+VT_EXPORT const char* vt_units() {
+    static const std::string units = vertola::web::Bridge::units();
+    return units.c_str();
+}
+
+VT_EXPORT const char* vt_centred(const char* window, int screenW, int screenH, int frameW, int frameH) {
+    return answer(vertola::web::Bridge::centred(view(window), {screenW, screenH}, {frameW, frameH}));
+}
+
 VT_EXPORT const char* vt_start(int screenW, int screenH, int frameW, int frameH) {
     return answer(bridge().start({screenW, screenH}, {frameW, frameH}));
 }

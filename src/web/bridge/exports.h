@@ -3,6 +3,8 @@
 // The bridge's C interface, as the page calls it through cwrap; declared for native callers.
 extern "C" {
 const char* vt_layouts();
+const char* vt_units();
+const char* vt_centred(const char* window, int screenW, int screenH, int frameW, int frameH);
 const char* vt_start(int screenW, int screenH, int frameW, int frameH);
 void vt_set_screen(int screenW, int screenH, int frameW, int frameH);
 const char* vt_click(const char* window, const char* control);

@@ -10,15 +10,13 @@ import { applyFont, assetUrl, cssColour, place, px } from './units.js';
 /** @typedef {import('./types.js').ControlSpec} ControlSpec */
 /** @typedef {import('./types.js').ControlState} ControlState */
 
-// The feedback message is read out when it appears, as a pupil may not be looking at it.
-const ANNOUNCED_LABEL = 'lblmessaggio';
-
 /** @param {ControlSpec} design */
 function createLabel(design) {
   const label = document.createElement('div');
   label.className = 'label';
   label.style.textAlign = design.align.toLowerCase();
-  if (design.name === ANNOUNCED_LABEL) label.setAttribute('role', 'alert');
+  // The core names the labels read out as they change.
+  if (design.announced) label.setAttribute('role', 'alert');
   return label;
 }
 
@@ -49,7 +47,7 @@ function inlineDrawing(picture) {
 function createPictureButton(design) {
   const button = createButton(design);
   button.setAttribute('aria-label', design.accessibleName);
-  const side = Math.max(16, Math.min(px(design.rect[2]), px(design.rect[3])) - 16);
+  const side = design.iconSide;
   const drawing = inlineDrawing(design.picture);
   if (drawing) {
     drawing.setAttribute('width', String(side));

@@ -16,6 +16,19 @@ export const FRAME_TWIPS = {
 };
 
 /**
+ * Where the core puts a window with this frame on a screen, for the first look, drawn before the
+ * core is in; a test holds it to the core's own centring.
+ * @param {import('./types.js').SizeTwips} screen
+ * @param {import('./types.js').WindowLayout} layout
+ */
+export function centredOn(screen, layout) {
+  return {
+    left: (screen.width - (layout.clientWidth + FRAME_TWIPS.width)) / 2,
+    top: (screen.height - (layout.clientHeight + FRAME_TWIPS.height)) / 2,
+  };
+}
+
+/**
  * @param {string} caption
  * @param {() => void} onClose
  * @returns {HTMLElement}

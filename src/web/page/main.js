@@ -3,7 +3,7 @@
 
 import { loadBridge } from './bridge.js';
 import { firstLook } from './first_look.js';
-import { CAPTION_FONT, FRAME_TWIPS } from './frame.js';
+import { CAPTION_FONT, centredOn, FRAME_TWIPS } from './frame.js';
 import { keepOffline } from './offline.js';
 import { Beeper, Timers, whenIdle } from './services.js';
 import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
@@ -56,8 +56,7 @@ async function loadLooksOf(first) {
 // there too until the core is in.
 /** @param {{layout: WindowLayout, state: ProgramState}} look @param {SizeTwips} screen @returns {ProgramState} */
 function centred({ layout, state }, screen) {
-  const left = (screen.width - (layout.clientWidth + FRAME_TWIPS.width)) / 2;
-  const top = (screen.height - (layout.clientHeight + FRAME_TWIPS.height)) / 2;
+  const { left, top } = centredOn(screen, layout);
   return { ...state, windows: state.windows.map((window) => ({ ...window, left, top })) };
 }
 

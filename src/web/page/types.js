@@ -6,9 +6,11 @@
  * @typedef {'Label' | 'Button' | 'PictureButton' | 'TextBox' | 'Line' | 'Picture'} Kind
  * @typedef {{name: string, kind: Kind, rect: [number, number, number, number], caption: string,
  *   fore: Rgb | null, back: Rgb | null, font: Font, align: 'Left' | 'Center' | 'Right',
- *   visible: boolean, picture: string, tooltip: string, accessibleName: string}} ControlSpec
+ *   visible: boolean, picture: string, iconSide: number, announced: boolean, tooltip: string,
+ *   accessibleName: string}} ControlSpec
  * @typedef {{name: string, caption: string, clientWidth: number, clientHeight: number,
- *   background: Rgb, mainWindow: boolean, cancelButton: string, initialFocus: string,
+ *   background: Rgb, mainWindow: boolean, cancelButton: string, checkButton: string,
+ *   initialFocus: string,
  *   tabOrder: string[], controls: ControlSpec[]}} WindowLayout
  * A control's or window's state, whole the first time the page is told of it, and after that
  * with only the values that changed (the name always):

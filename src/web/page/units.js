@@ -5,6 +5,8 @@ import { embedded } from './embedded.js';
 /** @typedef {import('./types.js').Rgb} Rgb */
 /** @typedef {import('./types.js').Font} Font */
 
+// The core's scale, which the bridge also hands over. The page needs it before the core has
+// loaded, to draw the first look, so it is written here too and a test holds the two equal.
 export const TWIPS_PER_PIXEL = 15;
 
 /** @param {number} twips */

@@ -85,6 +85,12 @@ export const readLayouts = async (page) => new Map((await page.evaluate(async ()
   return JSON.parse(core.cwrap('vt_layouts', 'string', [])());
 })).map((layout) => [layout.name, layout]));
 
+/** The core's measures, read through its bridge: twips per pixel. */
+export const readUnits = async (page) => page.evaluate(async () => {
+  const core = await (await import('./vertola_core.mjs')).default();
+  return JSON.parse(core.cwrap('vt_units', 'string', [])());
+});
+
 /** The right answer to the operation a window shows: the result, and for a division the remainder. */
 export async function rightAnswer(page, window) {
   const [a, sign, b, , c] = (await ctl(page, window, 'lbloper').textContent()).split(' ');
