@@ -6,7 +6,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 /** @type {Record<string, string>} */
-const TYPES = {
+export const TYPES = {
   '.html': 'text/html; charset=utf-8',
   '.css': 'text/css; charset=utf-8',
   '.js': 'text/javascript; charset=utf-8',
@@ -31,10 +31,7 @@ export async function serve(root, port = 0, { cacheControl = 'no-cache', lastMod
   const base = path.resolve(root);
   const server = createServer(async (request, response) => {
     try {
-      const pathname = decodeURIComponent(new URL(request.url ?? '/', 'http://127.0.0.1').pathname);
-      let file = path.join(base, path.normalize(pathname));
-      if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the folder');
-      if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
+      const file = await fileFor(base, request.url);
       const body = await readFile(file);
       /** @type {Record<string, string>} */
       const headers = { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' };
@@ -51,16 +48,35 @@ export async function serve(root, port = 0, { cacheControl = 'no-cache', lastMod
       response.writeHead(404).end();
     }
   });
+  return { url: await listen(server, port), close: () => new Promise((resolve) => server.close(() => resolve())) };
+}
+
+/**
+ * The file a request names below the folder, a folder's index.html for a folder; throws for
+ * anything outside it or missing.
+ * @param {string} base the folder, resolved
+ * @param {string | undefined} url the request's URL
+ */
+export async function fileFor(base, url) {
+  const pathname = decodeURIComponent(new URL(url ?? '/', 'http://127.0.0.1').pathname);
+  const file = path.join(base, path.normalize(pathname));
+  if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the folder');
+  return (await stat(file)).isDirectory() ? path.join(file, 'index.html') : file;
+}
+
+/**
+ * Listens on 127.0.0.1 only; gives the address served.
+ * @param {import('node:http').Server} server
+ * @param {number} port 0 picks a free one
+ */
+export async function listen(server, port) {
   await new Promise((resolve, reject) => {
     server.once('error', reject);
     server.listen(port, '127.0.0.1', () => resolve(undefined));
   });
   const address = server.address();
   const actual = typeof address === 'object' && address ? address.port : port;
-  return {
-    url: `http://127.0.0.1:${actual}/`,
-    close: () => new Promise((resolve) => server.close(() => resolve())),
-  };
+  return `http://127.0.0.1:${actual}/`;
 }
 
 if (process.argv[1] && fileURLToPath(import.meta.url) === path.resolve(process.argv[1])) {

@@ -7,20 +7,8 @@ import { readFile, stat } from 'node:fs/promises';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { brotliCompressSync, constants, gzipSync } from 'node:zlib';
+import { TYPES, fileFor, listen } from './serve.mjs';
 
-/** @type {Record<string, string>} */
-const TYPES = {
-  '.html': 'text/html; charset=utf-8',
-  '.css': 'text/css; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.mjs': 'text/javascript; charset=utf-8',
-  '.wasm': 'application/wasm',
-  '.svg': 'image/svg+xml',
-  '.woff2': 'font/woff2',
-  '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json',
-  '.png': 'image/png',
-};
 // Fonts and pictures are compressed already; a host leaves them as they are.
 const COMPRESSED = new Set(['.woff2', '.png']);
 
@@ -64,10 +52,7 @@ export async function host(root, port = 0) {
   }
   const server = createServer(async (request, response) => {
     try {
-      const pathname = decodeURIComponent(new URL(request.url ?? '/', 'http://127.0.0.1').pathname);
-      let file = path.join(base, path.normalize(pathname));
-      if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the folder');
-      if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
+      const file = await fileFor(base, request.url);
       const entry = await load(file);
       const encoding = entry.br ? chooseEncoding(request.headers['accept-encoding']) : null;
       /** @type {Record<string, string>} */
@@ -87,14 +72,8 @@ export async function host(root, port = 0) {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve, reject) => {
-    server.once('error', reject);
-    server.listen(port, '127.0.0.1', () => resolve(undefined));
-  });
-  const address = server.address();
-  const actual = typeof address === 'object' && address ? address.port : port;
   return {
-    url: `http://127.0.0.1:${actual}/`,
+    url: await listen(server, port),
     close: () => new Promise((resolve) => {
       server.close(() => resolve());
       server.closeAllConnections();
