@@ -16,7 +16,8 @@ namespace {
 // The drawing is rendered over what the widget fills its background with, exactly as it would be
 // rendered straight onto the window.
 QColor colourBehind(const QWidget& widget) {
-    return widget.autoFillBackground() ? widget.palette().color(widget.backgroundRole()) : QColor(Qt::transparent);
+    return widget.autoFillBackground() ? widget.palette().color(widget.backgroundRole())
+                                       : QColor(Qt::transparent);
 }
 
 }  // namespace

@@ -97,7 +97,8 @@ void ProgramView::buildAhead(int quietMs) {
 }
 
 std::size_t ProgramView::windowsBuiltAhead() const {
-    return static_cast<std::size_t>(std::count_if(ahead_.begin(), ahead_.end(), [](const WindowWidget* w) { return w; }));
+    return static_cast<std::size_t>(
+        std::count_if(ahead_.begin(), ahead_.end(), [](const WindowWidget* w) { return w; }));
 }
 
 void ProgramView::scheduleBuildAhead(int delayMs) {
@@ -201,7 +202,8 @@ void ProgramView::frameMeasured(WindowId id, QSize extraPixels) {
     const QSize half = (slot.widget->size() - slot.widget->frameGeometry().size()) / 2;
     const QPoint centred = asked + QPoint(half.width(), half.height());
     const QPoint shown = slot.widget->frameGeometry().topLeft();
-    if (std::abs(shown.x() - centred.x()) > 1 || std::abs(shown.y() - centred.y()) > 1) slot.widget->move(centred);
+    if (std::abs(shown.x() - centred.x()) > 1 || std::abs(shown.y() - centred.y()) > 1)
+        slot.widget->move(centred);
 }
 
 }  // namespace vertola::ui

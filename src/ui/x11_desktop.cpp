@@ -37,12 +37,8 @@ enum Atom : std::size_t {
 };
 
 constexpr std::array<const char*, AtomCount> kAtomNames = {
-    "_NET_SUPPORTED",
-    "_NET_REQUEST_FRAME_EXTENTS",
-    "_NET_FRAME_EXTENTS",
-    "_NET_WM_STATE",
-    "_NET_WM_STATE_SKIP_TASKBAR",
-    "_NET_WM_STATE_SKIP_PAGER",
+    "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS",
+    "_NET_WM_STATE",  "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
 };
 
 // WM_NORMAL_HINTS: eighteen words, the flags first and the window's gravity last.
@@ -166,12 +162,13 @@ void showWithCentreGravity(QWidget& window) {
     xcb_grab_server(c);
     window.show();
     const auto id = static_cast<xcb_window_t>(window.winId());
-    std::vector<uint32_t> hints = property<uint32_t>(c, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, kSizeHintsWords);
+    std::vector<uint32_t> hints =
+        property<uint32_t>(c, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, kSizeHintsWords);
     if (hints.size() == kSizeHintsWords) {
         hints[0] |= kWinGravityFlag;
         hints[kWinGravityWord] = XCB_GRAVITY_CENTER;
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
-                            kSizeHintsWords, hints.data());
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS,
+                            32, kSizeHintsWords, hints.data());
     }
     xcb_ungrab_server(c);
     xcb_flush(c);

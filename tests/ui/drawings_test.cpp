@@ -1,7 +1,7 @@
 #include <QPainter>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <cstdlib>
-#include <QSvgRenderer>
 
 #include "ui/picture_widget.h"
 #include "widget_harness.h"
@@ -18,7 +18,8 @@ QImage renderedStraight(ui::PictureWidget& picture) {
     const bool opaque = picture.autoFillBackground();
     QImage image(picture.size() * ratio, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    image.fill(picture.autoFillBackground() ? picture.palette().color(picture.backgroundRole()) : Qt::transparent);
+    image.fill(picture.autoFillBackground() ? picture.palette().color(picture.backgroundRole())
+                                            : Qt::transparent);
     QPainter painter(&image);
     picture.renderer()->render(&painter, QRectF(QPointF(0, 0), QSizeF(picture.size())));
     return image;
@@ -58,7 +59,8 @@ TEST_P(Drawings, AreKeptAsTheyWouldBeRenderedOntoTheirWindow) {
         ASSERT_FALSE(kept.isNull()) << design.name;
         EXPECT_EQ(kept.devicePixelRatio(), picture->devicePixelRatioF()) << design.name;
         const QImage straight = renderedStraight(*picture);
-        EXPECT_LE(largestDifference(kept.toImage().convertToFormat(straight.format()), straight), kTextShading)
+        EXPECT_LE(largestDifference(kept.toImage().convertToFormat(straight.format()), straight),
+                  kTextShading)
             << design.name;
     }
     EXPECT_GT(pictures, 0);
@@ -74,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(WindowsWithDrawings, Drawings,
 TEST(Drawings, OfTheSameDrawingAtAnotherSizeAreKeptApart) {
     ui::PictureWidget small;
     ui::PictureWidget large;
-    for (ui::PictureWidget* picture : {&small, &large}) picture->loadDrawing(QStringLiteral(":/assets/icon.svg"));
+    for (ui::PictureWidget* picture : {&small, &large})
+        picture->loadDrawing(QStringLiteral(":/assets/icon.svg"));
     small.resize(20, 20);
     large.resize(40, 40);
     EXPECT_EQ(small.pixels().size(), QSize(20, 20) * small.devicePixelRatioF());
