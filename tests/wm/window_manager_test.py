@@ -321,23 +321,34 @@ class Run:
                 return None
             return wid if desk.active() == wid and desk.clients()[-1] == wid else None
 
+        def centred(outer):
+            x, y, w, h = outer
+            return abs(2 * x - (SCREEN_W - w)) <= 2 and abs(2 * y - (SCREEN_H - h)) <= 2
+
         try:
             wid = poll(what, ready)
         except Failure as failure:
             self.check(False, str(failure))
+        moved_once = self.first_may_move
+        self.first_may_move = False
+        if moved_once:
+            # Its one move comes once the program has seen its frame, a moment after the map.
+            try:
+                poll("%r to be centred once its frame is known" % title, lambda: centred(desk.outer(wid)))
+            except Failure:
+                pass
         x, y, w, h = desk.outer(wid)
         # Where the frame was when it was mapped is where it stayed: the window did not show
         # somewhere else first and then jump.
         first, now = desk.first_shown(desk.frame(wid))
-        if self.first_may_move:
-            self.first_may_move = False
+        if moved_once:
             first = now
         self.placed(first is not None and first == now,
                     "%r: its frame was first shown at %s and is now at %s" % (title, first, now))
         # The outer size, frame included, is centred within a pixel. A window manager that centres
         # the frame on the client's centre (ICCCM's centre gravity) rounds its own half, so a
         # client of odd height in a frame of even height may land a pixel off either way.
-        self.placed(abs(2 * x - (SCREEN_W - w)) <= 2 and abs(2 * y - (SCREEN_H - h)) <= 2,
+        self.placed(centred((x, y, w, h)),
                     "%r: frame at %d,%d size %dx%d is not centred (centred: %.1f,%.1f)"
                     % (title, x, y, w, h, (SCREEN_W - w) / 2, (SCREEN_H - h) / 2))
         return wid
