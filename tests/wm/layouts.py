@@ -25,9 +25,9 @@ class Layouts:
 
     def rect(self, window, control):
         """(left, top, width, height) in pixels, each rounded as the desktop rounds it."""
-        for spec in self.window(window)["controls"]:
-            if spec["name"] == control:
-                return tuple(round(v / self.twips_per_pixel) for v in spec["rect"])
+        for design in self.window(window)["controls"]:
+            if design["name"] == control:
+                return tuple(round(v / self.twips_per_pixel) for v in design["rect"])
         raise KeyError("window %r has no control %r" % (window, control))
 
     def centre(self, window, control):

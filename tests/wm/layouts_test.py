@@ -53,15 +53,15 @@ class GeneratedLayouts(unittest.TestCase):
         for window, control in CLICKED:
             with self.subTest(window=window, control=control):
                 x, y = self.tables.centre(window, control)
-                spec = self.tables.window(window)
-                self.assertTrue(0 < x < spec["clientWidth"] / self.tables.twips_per_pixel
-                                and 0 < y < spec["clientHeight"] / self.tables.twips_per_pixel)
+                table = self.tables.window(window)
+                self.assertTrue(0 < x < table["clientWidth"] / self.tables.twips_per_pixel
+                                and 0 < y < table["clientHeight"] / self.tables.twips_per_pixel)
 
     def test_rectangles_are_the_cores(self):
         for window, control, twips, centre in PLACED:
             with self.subTest(window=window, control=control):
-                spec = next(c for c in self.tables.window(window)["controls"] if c["name"] == control)
-                self.assertEqual(spec["rect"], twips)
+                design = next(c for c in self.tables.window(window)["controls"] if c["name"] == control)
+                self.assertEqual(design["rect"], twips)
                 self.assertEqual(self.tables.centre(window, control), centre)
 
     def test_unknown_names_say_which(self):
