@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 
 # Debian packages: to build and test, and what the program needs when it runs.
 BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 qt6-wayland locales \
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 qt6-wayland qt6-translations-l10n locales \
   libxcb1-dev
 # The window-manager tests drive the real program under these window managers; Marco's settings
 # need MATE's schemas, and KWin draws no title bar without its Breeze decoration. The Wayland

@@ -65,8 +65,9 @@ in italiano.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's SVG image and icon plugins come with libqt6svg6, which the program links, so dpkg-shlibdeps
 # names it with its version. The fonts of the captions are loaded by name, which it cannot see,
-# and so is Qt's plugin for a Wayland desktop without X11.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, fonts-dejavu-core, qt6-wayland")
+# and so are Qt's plugin for a Wayland desktop without X11 and Qt's own Italian texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-comic-neue, fonts-liberation2, fonts-dejavu-core, qt6-wayland, qt6-translations-l10n")
 include(CPack)
 
 if(VERTOLA_TESTS)

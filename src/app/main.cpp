@@ -9,6 +9,7 @@
 #include "ui/platform_choice.h"
 #include "ui/program_view.h"
 #include "ui/qt_services.h"
+#include "ui/qt_texts.h"
 #include "ui/quiet_start.h"
 #include "ui/warm_up.h"
 
@@ -26,6 +27,7 @@ int main(int, char* argv[]) {
     QApplication app(arguments.argc(), arguments.argv());
     quiet.started();
     ui::installFixedLook();
+    ui::installItalianQtTexts();
     ui::QtServices services;
     // The program ends by its own rules, not when Qt sees the last window go.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -29,9 +31,11 @@ bool allOneColour(const QImage& image) {
 TEST(MissingDrawing, LeavesAPictureEmptyAndAPictureButtonWithoutIcon) {
     QWidget window;
     window.resize(200, 200);
-    const ControlSpec pictureSpec{.name = "Picture1", .kind = Kind::Picture, .rect = {0, 0, 1500, 1500},
-                                  .picture = "no-such-drawing"};
-    const ControlSpec buttonSpec{.name = "cmdadd", .kind = Kind::PictureButton, .rect = {1500, 0, 1095, 1095},
+    const ControlSpec pictureSpec{
+        .name = "Picture1", .kind = Kind::Picture, .rect = {0, 0, 1500, 1500}, .picture = "no-such-drawing"};
+    const ControlSpec buttonSpec{.name = "cmdadd",
+                                 .kind = Kind::PictureButton,
+                                 .rect = {1500, 0, 1095, 1095},
                                  .picture = "no-such-drawing"};
     const Control picture(pictureSpec, &window);
     const Control button(buttonSpec, &window);
@@ -109,6 +113,28 @@ TEST(OperationLine, TheWidestAdditionOfEachLevelFitsItsLabel) {
         EXPECT_LE(QFontMetrics(toQFont(design.font)).horizontalAdvance(widest), toPixels(design.rect).width())
             << windowName(window);
     }
+}
+
+// A right click on a cell shows Qt's own menu, in Italian like everything else the pupil reads,
+// whatever the desktop's language.
+TEST(CellMenu, EveryEntryIsItalian) {
+    const QStringList italian = {"Ann&ulla", "&Rifai",  "&Taglia",        "&Copia",
+                                 "&Incolla", "Elimina", "Seleziona tutto"};
+    QWidget window;
+    const Control cell(*findControl(layoutOf(WindowId::frm9999divisioni), "txtparu4"), &window);
+    auto* edit = qobject_cast<QLineEdit*>(cell.widget());
+    ASSERT_NE(edit, nullptr);
+    edit->setText("12");
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QList<QAction*> actions = menu->actions();
+    QStringList shown;
+    while (!actions.isEmpty()) {
+        QAction* action = actions.takeFirst();
+        if (action->menu()) actions += action->menu()->actions();
+        if (!action->isSeparator()) shown << action->text().section('\t', 0, 0);
+    }
+    EXPECT_GE(shown.size(), italian.size());
+    for (const QString& text : shown) EXPECT_TRUE(italian.contains(text)) << qPrintable(text);
 }
 
 }  // namespace
