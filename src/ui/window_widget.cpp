@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 
 #include "ui/assets.h"
@@ -57,8 +58,12 @@ void WindowWidget::connectControl(const Control& control) {
                     [this, name] { events_.click(id_, name); });
             break;
         case Kind::TextBox:
-            connect(static_cast<QLineEdit*>(control.widget()), &QLineEdit::textEdited, this,
-                    [this, name](const QString& text) { events_.edit(id_, name, text.toStdString()); });
+            // Every change but the core's own reaches the core: typing, a paste, undo, and text an
+            // assistive tool puts in through the accessibility interface, which sets it outright.
+            connect(static_cast<QLineEdit*>(control.widget()), &QLineEdit::textChanged, this,
+                    [this, name](const QString& text) {
+                        if (!applying_) events_.edit(id_, name, text.toStdString());
+                    });
             break;
         default: break;
     }
@@ -89,6 +94,7 @@ std::string_view WindowWidget::controlName(const QWidget* widget) const {
 }
 
 void WindowWidget::apply(const Window& window) {
+    const QScopedValueRollback<bool> applying(applying_, true);
     const std::vector<ControlState>& states = window.controls();
     for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i) controls_[i].apply(states[i]);
 }

@@ -50,6 +50,8 @@ private:
     const WindowLayout& layout_;
     WindowEvents& events_;
     std::vector<Control> controls_;
+    // The core's own texts are being put in, and are not reported back to it.
+    bool applying_ = false;
 };
 
 }  // namespace vertola::ui

@@ -1,5 +1,8 @@
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QSignalSpy>
 
+#include "frame/exercise_window.h"
 #include "widget_harness.h"
 
 using namespace vertola;
@@ -67,7 +70,8 @@ TEST_P(CheckThroughWidgets, AltCShowsTheMessageMovesTheFocusAndEmptiesTheCells) 
     EXPECT_EQ(message->text(), c.message);
     EXPECT_EQ(message->palette().color(QPalette::WindowText), c.colour);
     EXPECT_EQ(QApplication::focusWidget(), h.cell(kAddition, c.focus));
-    for (std::string_view cell : {"txthris", "txtdaris", "txturis"}) EXPECT_EQ(h.cell(kAddition, cell)->text(), "");
+    for (std::string_view cell : {"txthris", "txtdaris", "txturis"})
+        EXPECT_EQ(h.cell(kAddition, cell)->text(), "");
     EXPECT_EQ(h.cell(kAddition, "txth1")->text(), c.operandsKept ? "3" : "");
     EXPECT_EQ(h.label(kAddition, "lbloper")->text() == operation, c.operandsKept);
     EXPECT_EQ(h.core.beeper.beeps, c.beeps);
@@ -75,6 +79,52 @@ TEST_P(CheckThroughWidgets, AltCShowsTheMessageMovesTheFocusAndEmptiesTheCells) 
 
 INSTANTIATE_TEST_SUITE_P(Addition999, CheckThroughWidgets, ::testing::ValuesIn(kChecks),
                          [](const ::testing::TestParamInfo<CheckCase>& info) { return info.param.name; });
+
+// The ways a text gets into a cell: the keyboard, and an assistive tool through the accessibility
+// interface, which sets the whole text or edits a part of it.
+struct EntryCase {
+    const char* name;
+    void (*put)(QLineEdit* cell, const QString& text);
+};
+
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+
+const EntryCase kEntries[] = {
+    {"Typed", [](QLineEdit* cell, const QString& text) { QTest::keyClicks(cell, text); }},
+    {"AccessibleValue",
+     [](QLineEdit* cell, const QString& text) {
+         QAccessible::queryAccessibleInterface(cell)->setText(QAccessible::Value, text);
+     }},
+    {"AccessibleInsert",
+     [](QLineEdit* cell, const QString& text) {
+         QAccessible::queryAccessibleInterface(cell)->editableTextInterface()->insertText(0, text);
+     }},
+    {"AccessibleReplace",
+     [](QLineEdit* cell, const QString& text) {
+         cell->setText("0");
+         QAccessible::queryAccessibleInterface(cell)->editableTextInterface()->replaceText(0, 1, text);
+     }},
+};
+
+class EntryThroughWidgets : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntryThroughWidgets, TextPutInACellIsKeptWhenTheFocusMovesAndJudged) {
+    UiHarness h;
+    openAddition(h, 323, 120, 236);
+    for (auto [cell, digit] :
+         {std::pair{"txthris", "6"}, std::pair{"txtdaris", "7"}, std::pair{"txturis", "9"}}) {
+        h.cell(kAddition, cell)->setFocus();
+        GetParam().put(h.cell(kAddition, cell), digit);
+    }
+    h.cell(kAddition, "txth1")->setFocus();
+    EXPECT_EQ(h.cell(kAddition, "txthris")->text(), "6");
+    EXPECT_EQ(h.core.program.window(kAddition)->text("txturis"), "9");
+    pressAltC(h);
+    EXPECT_EQ(h.label(kAddition, "lblmessaggio")->text(), qs(kRightMessage));
+}
+
+INSTANTIATE_TEST_SUITE_P(Addition999, EntryThroughWidgets, ::testing::ValuesIn(kEntries),
+                         [](const ::testing::TestParamInfo<EntryCase>& info) { return info.param.name; });
 
 TEST(PupilFlow, TypingIntoACellIsNotDisturbedByTheCoreCatchingUp) {
     UiHarness h;
@@ -98,7 +148,9 @@ TEST(PupilFlow, TypedTextReachesTheCoreAsUtf8) {
     QKeyEvent egrave(QEvent::KeyPress, Qt::Key_Egrave, Qt::NoModifier, QStringLiteral("\u00e8"));
     QApplication::sendEvent(cell, &egrave);
     QTest::keyClicks(cell, "5");
-    EXPECT_EQ(h.core.program.window(kAddition)->text("txtdaris"), "\xC3\xA8" "5");
+    EXPECT_EQ(h.core.program.window(kAddition)->text("txtdaris"),
+              "\xC3\xA8"
+              "5");
 }
 
 TEST(PupilFlow, TabMovesAlongTheFirstAddendAndTheCoreKnowsWhereTheFocusIs) {
