@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -23,6 +24,7 @@ ProgramView::~ProgramView() {
     for (Slot& slot : slots_) delete slot.widget;
     for (WindowWidget* widget : ahead_) delete widget;
     for (const QPointer<WindowWidget>& widget : dying_) delete widget.data();
+    for (const QPointer<WindowWidget>& widget : leaving_) delete widget.data();
 }
 
 void ProgramView::start() {
@@ -36,8 +38,16 @@ void ProgramView::sync() {
     syncing_ = true;
     if (program_.ended()) {
         for (Slot& slot : slots_) destroy(slot);
+        releaseLeaving();
     } else {
-        for (WindowId window : kAllWindows) syncWindow(window);
+        // What the core opened is on screen before what it closed or hid goes, so that the desk is
+        // never empty between two windows.
+        for (WindowId window : kAllWindows)
+            if (program_.state(window) == WindowState::Shown) syncWindow(window);
+        const bool hold = holdLeaving();
+        for (WindowId window : kAllWindows)
+            if (program_.state(window) != WindowState::Shown) syncLeaving(window, hold);
+        if (!hold) releaseLeaving();
     }
     syncing_ = false;
     if (program_.ended()) {
@@ -71,6 +81,9 @@ void ProgramView::syncWindow(WindowId id) {
         } else {
             widget.show();
         }
+        // Where a window manager puts windows on screen, the windows this one replaces wait for it.
+        slot.arriving = onX11();
+        if (QWindow* handle = widget.windowHandle()) handle->installEventFilter(this);
     }
     widget.apply(*window);
     if (!shown) {
@@ -88,6 +101,53 @@ void ProgramView::syncWindow(WindowId id) {
         slot.focusRequests = window->focusRequests();
         widget.focusControl(window->focus());
     }
+}
+
+// A window that was on screen and is no longer shown in the core waits, where the window manager
+// puts windows on screen, until the windows just opened are there, or until kLeavingPatienceMs.
+void ProgramView::syncLeaving(WindowId id, bool hold) {
+    Slot& slot = slots_[indexOf(id)];
+    if (hold && slot.widget && slot.widget->isVisible()) {
+        // A hidden window keeps its widget and goes at a later sync; a closed one leaves its slot.
+        if (slot.source == program_.window(id)) return;
+        leaving_.emplace_back(std::exchange(slot, Slot{}).widget);
+    }
+    syncWindow(id);
+}
+
+bool ProgramView::holdLeaving() {
+    bool waiting = false;
+    for (Slot& slot : slots_) {
+        if (slot.arriving && slot.widget && slot.widget->isVisible() && !viewable(*slot.widget))
+            waiting = true;
+        else
+            slot.arriving = false;
+    }
+    if (!waiting) {
+        holding_ = false;
+        return false;
+    }
+    if (!holding_) {
+        holding_ = true;
+        holdDeadline_.setRemainingTime(kLeavingPatienceMs);
+        QTimer::singleShot(kLeavingPatienceMs, this, &ProgramView::sync);
+    }
+    return !holdDeadline_.hasExpired();
+}
+
+void ProgramView::releaseLeaving() {
+    for (const QPointer<WindowWidget>& widget : std::exchange(leaving_, {})) {
+        if (!widget) continue;
+        Slot gone{.widget = widget.data()};
+        destroy(gone);
+    }
+}
+
+bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
+    // Once an opened window is on screen, the windows it replaces go.
+    if (event->type() == QEvent::Expose && holding_)
+        QMetaObject::invokeMethod(this, &ProgramView::sync, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
 }
 
 void ProgramView::buildAhead(int quietMs) {

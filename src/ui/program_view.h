@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -36,6 +37,8 @@ public:
 
     // A window that has just appeared is drawn, and takes the focus, before anything is built ahead.
     static constexpr int kQuietBeforeBuildingMs = 100;
+    // How long a window leaving the screen waits at most for the window opened in its place.
+    static constexpr int kLeavingPatienceMs = 250;
 
     // The widget of a loaded window, or null.
     WindowWidget* widget(WindowId window) const { return slots_[indexOf(window)].widget; }
@@ -62,9 +65,16 @@ private:
         // Shown so, and its frame not seen yet: where the window manager put the frame's corner
         // where the client's was asked, as i3 does, the window is centred once the frame is known.
         bool frameToCheck = false;
+        // Shown, and not yet seen on the screen.
+        bool arriving = false;
     };
 
     void syncWindow(WindowId window);
+    void syncLeaving(WindowId window, bool hold);
+    // Whether the windows leaving the screen wait for the windows just opened to be on it.
+    bool holdLeaving();
+    void releaseLeaving();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void create(Slot& slot, const Window& window);
     void destroy(Slot& slot);
     void onFocusChanged(QWidget* now);
@@ -75,6 +85,10 @@ private:
     QtScreen* screen_;
     std::array<Slot, kWindowCount> slots_{};
     std::vector<QPointer<WindowWidget>> dying_;
+    // Closed in the core, still on screen until the windows opened with them are there.
+    std::vector<QPointer<WindowWidget>> leaving_;
+    bool holding_ = false;
+    QDeadlineTimer holdDeadline_;
     std::array<WindowWidget*, kWindowCount> ahead_{};  // built ahead, not yet loaded
     bool buildingAhead_ = false;
     int quietMs_ = kQuietBeforeBuildingMs;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QTimer>
 
 #include "ui/assets.h"
 #include "ui/palette.h"
@@ -124,6 +125,19 @@ void WindowWidget::showEvent(QShowEvent* event) {
     if (!layout_.mainWindow && !event->spontaneous()) keepOffTaskBar(*this);
     QWidget::showEvent(event);
     reportFrame();
+}
+
+// Off the task bar, a dialog-style window that the window manager minimised, as some do whatever
+// the program asks, could not be brought back by the pupil: it comes back at once.
+void WindowWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || layout_.mainWindow || !isMinimized()) return;
+    QTimer::singleShot(0, this, [this] {
+        if (!isMinimized() || isHidden()) return;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+    });
 }
 
 void WindowWidget::reportFrame() {

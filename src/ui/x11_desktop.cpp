@@ -3,6 +3,7 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -151,6 +152,17 @@ void keepOffTaskBar(QWidget& window) {
                         states.data());
 }
 
+bool viewable(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    if (!handle || !handle->isExposed()) return false;
+    xcb_connection_t* c = connection();
+    if (!c) return true;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const Reply<xcb_get_window_attributes_reply_t> reply(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, id), nullptr));
+    return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
 void showWithCentreGravity(QWidget& window) {
     xcb_connection_t* c = connection();
     if (!c) {
@@ -180,6 +192,7 @@ FrameQuestion::FrameQuestion() = default;
 FrameQuestion::~FrameQuestion() = default;
 std::optional<QSize> FrameQuestion::answer(std::chrono::milliseconds) { return std::nullopt; }
 void keepOffTaskBar(QWidget&) {}
+bool viewable(const QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 void showWithCentreGravity(QWidget& window) { window.show(); }
 
 #endif

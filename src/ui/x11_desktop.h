@@ -39,6 +39,10 @@ private:
 // every other window of the program by the window manager, even above one opened after it.
 void keepOffTaskBar(QWidget& window);
 
+// Whether a shown window is on the screen: on X11 the window manager may map it inside a frame it
+// has not mapped yet, where Qt already counts it as exposed.
+bool viewable(const QWidget& window);
+
 // Shows a window whose frame is not known yet so that the window manager centres its frame on
 // the place asked for its client area (ICCCM's centre gravity), whatever the frame turns out to
 // be: Qt asks for its frame's corner there, which needs the frame known. Qt's own hints are

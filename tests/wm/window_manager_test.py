@@ -23,7 +23,7 @@ import sys
 import tempfile
 import time
 
-from Xlib import X, display as xdisplay, error as xerror
+from Xlib import X, display as xdisplay, error as xerror, protocol
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import layouts  # noqa: E402  (the windows' tables, from the build)
@@ -161,6 +161,11 @@ class Desktop:
         self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
         self.geometry = {}
         self.shown = {}
+        # Maps and unmaps of the root's children in the server's order, with the unmap a client
+        # sends the root when it takes a window off screen (ICCCM's withdrawal).
+        self.maps = []
+        # Each change of a watched client's ICCCM state, by the window manager.
+        self.wm_states = []
 
     def pump(self):
         root = self.root.id
@@ -173,8 +178,13 @@ class Desktop:
                     self.shown[e.window.id].append(self.geometry[e.window.id])
             elif e.type == X.MapNotify and e.event.id == root:
                 self.shown[e.window.id] = [self.geometry.get(e.window.id)]
+                self.maps.append(("map", e.window.id))
+            elif e.type == X.PropertyNotify and e.atom == self.atom("WM_STATE"):
+                self.wm_states.append(e.window.id)
             elif e.type in (X.UnmapNotify, X.DestroyNotify) and e.event.id == root:
                 self.shown.pop(e.window.id, None)
+                if e.type == X.UnmapNotify:
+                    self.maps.append(("unmap", e.window.id))
 
     def first_shown(self, frame):
         """Where the frame was first shown at its present size since its map: a window manager
@@ -288,11 +298,13 @@ class Desktop:
 
 
 class Run:
-    def __init__(self, desk, program, wm):
+    def __init__(self, desk, program, wm, main_title):
         self.desk = desk
+        self.main_title = main_title
         self.first_may_move = wm in CENTRED_AFTER_MAP
         self.checks = 0
         self.misplaced = []
+        self.minimisable = set()
         env = dict(desk.env, QT_QPA_PLATFORM="xcb")
         # The program's own leaks are the sanitizer tests' business; here only its windows count.
         env["ASAN_OPTIONS"] = "detect_leaks=0"
@@ -337,6 +349,8 @@ class Run:
                 poll("%r to be centred once its frame is known" % title, lambda: centred(desk.outer(wid)))
             except Failure:
                 pass
+        if title != self.main_title:
+            self.dialog_style(wid, title)
         x, y, w, h = desk.outer(wid)
         # Where the frame was when it was mapped is where it stayed: the window did not show
         # somewhere else first and then jump.
@@ -353,8 +367,65 @@ class Run:
                     % (title, x, y, w, h, (SCREEN_W - w) / 2, (SCREEN_H - h) / 2))
         return wid
 
+    def allowed_actions(self, wid):
+        actions = self.desk.prop(self.desk.window(wid), "_NET_WM_ALLOWED_ACTIONS")
+        return {self.desk.d.get_atom_name(a) for a in actions} if actions is not None else set()
+
+    def dialog_style(self, wid, title):
+        """A window of fixed size is never maximised; one that the window manager lets minimise,
+        whatever the program asks, is remembered for never_lost()."""
+        actions = self.allowed_actions(wid)
+        self.check(not actions & {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"},
+                   "%r may be maximised" % title)
+        if "_NET_WM_ACTION_MINIMIZE" in actions:
+            self.minimisable.add(title)
+
+    def never_lost(self, wid, title):
+        """Where the window manager lets a dialog-style window be minimised, one that is minimised
+        comes back on screen, active: off the task bar, the pupil could not bring it back."""
+        if not self.minimisable:
+            return
+        desk = self.desk
+        window = desk.window(wid)
+        window.change_attributes(event_mask=X.PropertyChangeMask)
+        desk.pump()
+        mark = len(desk.wm_states)
+        # What a task bar or a pager asks (ICCCM's WM_CHANGE_STATE to IconicState).
+        event = protocol.event.ClientMessage(window=window, client_type=desk.atom("WM_CHANGE_STATE"),
+                                             data=(32, [3, 0, 0, 0, 0]))
+        desk.root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        desk.d.sync()
+
+        def back():
+            desk.pump()
+            state = desk.prop(window, "WM_STATE")
+            return len(desk.wm_states) > mark and state is not None and state[0] == 1 \
+                and window.get_attributes().map_state == X.IsViewable and desk.active() == wid
+        # The window manager has changed the window's state, and the window is back to normal.
+        poll("%r minimised to come back, active" % title, back)
+        self.checks += 1
+
     def gone(self, title):
         poll("%r to go" % title, lambda: title not in [t for _, t in self.desk.titled()])
+
+    def replaced(self, old, title, action):
+        """Does what opens `title` and takes the window `old` off screen; the new window is on
+        screen (its frame mapped) before the old one is unmapped, so that the desk is never empty."""
+        desk = self.desk
+        desk.pump()
+        mark = len(desk.maps)
+        action()
+        new = self.opened(title)
+        frame = desk.frame(new)
+
+        def both():
+            desk.pump()
+            seen = desk.maps[mark:]
+            return (("map", frame) in seen and ("unmap", old) in seen) and seen
+        seen = poll("%r mapped and the window it replaces unmapped" % title, both)
+        self.check(seen.index(("map", frame)) < seen.index(("unmap", old)),
+                   "the window before %r was taken off screen before %r was on it" % (title, title))
+        return new
 
     def key(self, name):
         self.desk.xdotool("key", name)
@@ -363,19 +434,16 @@ class Run:
 def scenario(desk, program, wm, tables):
     main_title, menu999_title, menu9999_title, chooser_title = (tables.title(name) for name in (
         "frmuno", "frm999inizio", "frm9999inizio", "frm9999scelta"))
-    run = Run(desk, program, wm)
+    run = Run(desk, program, wm, main_title)
     # Start-up: the main menu, centred with its frame, active, its first button focused: Space
     # presses "Entro il 999".
     main = run.opened(main_title)
-    run.key("space")
-    menu = run.opened(menu999_title)
+    menu = run.replaced(main, menu999_title, lambda: run.key("space"))
     run.gone(main_title)
     # The level menu's focus is on "&Fine", which brings the main menu back, loaded afresh.
-    run.key("space")
-    main = run.opened(main_title)
+    main = run.replaced(menu, main_title, lambda: run.key("space"))
     run.gone(menu999_title)
-    run.desk.click(main, tables.centre("frmuno", "cmd9999"))
-    menu = run.opened(menu9999_title)
+    menu = run.replaced(main, menu9999_title, lambda: run.desk.click(main, tables.centre("frmuno", "cmd9999")))
     run.desk.click(menu, tables.centre("frm9999inizio", "cmdmolt"))
     chooser = run.opened(chooser_title)
     # The level menu, clicked, comes in front; opening the chooser again brings it back in front.
@@ -397,18 +465,23 @@ def scenario(desk, program, wm, tables):
     # "&Fine" while the chooser is shown: the main menu opens in front of the chooser.
     run.desk.click(menu, tables.centre("frm9999inizio", "cmdmolt"))
     chooser = run.opened(chooser_title)
-    run.desk.click(menu, tables.centre("frm9999inizio", "cmdesci"))
-    run.opened(main_title)
+    main = run.replaced(menu, main_title, lambda: run.desk.click(menu, tables.centre("frm9999inizio", "cmdesci")))
     run.gone(menu9999_title)
     run.check(desk.find(chooser_title) == chooser, "the chooser did not stay")
-    run.key("space")
-    run.opened(menu999_title)
+    run.replaced(main, menu999_title, lambda: run.key("space"))
     # Alt+F4 is the window manager's close: "&Fine" would have opened the main menu.
     run.key("alt+F4")
     run.gone(menu999_title)
     run.check(desk.find(main_title) is None, "the window manager's close ran the \"&Fine\" logic")
-    # Closing the last window on screen ends the program.
-    subprocess.run(["wmctrl", "-i", "-c", hex(chooser)], env=desk.env, check=True)
+    # The chooser's "2" and the exercise's "Punteggio" replace a window with another.
+    exercise = run.replaced(chooser, tables.title("frm9999moltiplicazioni2"),
+                            lambda: run.desk.click(chooser, tables.centre("frm9999scelta", "cmd2")))
+    score = run.replaced(exercise, tables.title("frm9999punteggio"), lambda: run.desk.click(
+        exercise, tables.centre("frm9999moltiplicazioni2", "cmdpunteggio")))
+    run.never_lost(score, tables.title("frm9999punteggio"))
+    # Closing the last window on screen ends the program; the exercise window hidden under the
+    # score window does not keep it alive.
+    subprocess.run(["wmctrl", "-i", "-c", hex(score)], env=desk.env, check=True)
     try:
         code = run.proc.wait(timeout=PATIENCE)
     except subprocess.TimeoutExpired:
