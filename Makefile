@@ -53,7 +53,7 @@ test: deps
 
 # The inner loop: the core's and the widgets' unit tests, the bridge's, and the floors of src/, in
 # the tests' build. No packages are installed, and no X server, browser or window manager is run.
-CHECK_TARGETS := core_tests ui_tests web_bridge_tests vertola_layouts_json
+CHECK_TARGETS := core_tests ui_tests web_bridge_tests vertola_layouts_json vertola_floors
 CHECK_BUILD ?= build/test
 .PHONY: check
 check:
@@ -119,7 +119,7 @@ hardening: deps
 screenshots: deps
 	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola_screenshots
-	QT_QPA_PLATFORM=offscreen ./build/release/src/ui/vertola_screenshots build/screenshots
+	QT_QPA_PLATFORM=offscreen ./build/release/tests/vertola_screenshots build/screenshots
 
 .PHONY: screenshots-docs
 screenshots-docs: screenshots

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "arithmetic/numeric_reading.h"
 #include "fakes.h"
 #include "frame/exercise_window.h"
-#include "frame/numeric_reading.h"
 
 namespace {
 
@@ -13,8 +13,9 @@ using namespace vertola;
 // Writes the expected result into the result cells, one digit a cell from the units up.
 void writeRightAnswer(Program& program, WindowId id) {
     auto& window = static_cast<const ExerciseWindow&>(*program.window(id));
-    const std::string digits = plainDecimal(static_cast<unsigned long long>(expectedResult(window.esercizio())));
-    const auto cells = window.design().resultCells;
+    const std::string digits =
+        plainDecimal(static_cast<unsigned long long>(expectedResult(window.esercizio())));
+    const auto cells = window.design().grid.resultCells();
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const std::size_t fromRight = cells.size() - 1 - i;
         const std::string digit =
@@ -35,18 +36,21 @@ void rightCheckWithNewDraw(benchmark::State& state) {
         h.program.click(id, check);
     }
 }
-BENCHMARK(rightCheckWithNewDraw)
-    ->Arg(static_cast<int>(WindowId::frm999addizioni))
-    ->Arg(static_cast<int>(WindowId::frm9999moltiplicazioni2))
-    ->Arg(static_cast<int>(WindowId::frm9999divisioni));
+// Every exercise window, as the rows list them.
+BENCHMARK(rightCheckWithNewDraw)->Apply([](benchmark::internal::Benchmark* b) {
+    for (WindowId id : kAllWindows)
+        if (isExercise(id)) b->Arg(static_cast<int>(id));
+});
 
 void wrongCheck(benchmark::State& state) {
     fakes::Harness h;
+    const WindowId id = *windowOf(Unit::Addition, Level::L999);
     h.program.start();
-    h.program.open(WindowId::frm999addizioni);
+    h.program.open(id);
+    const std::string check(layoutOf(id).checkButton);
     for (auto _ : state) {
-        h.program.edit(WindowId::frm999addizioni, "txturis", "x");
-        h.program.click(WindowId::frm999addizioni, "cmdconferma");
+        h.program.edit(id, "txturis", "x");
+        h.program.click(id, check);
     }
 }
 BENCHMARK(wrongCheck);

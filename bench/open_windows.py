@@ -251,46 +251,32 @@ class Walk:
 
 
 def walk_level(w, level, figures):
-    """One branch of the menus; windows and buttons are named as in the tables, where each
-    window's name carries its level (frm999inizio, frm9999addizioni)."""
-    menu = f"frm{level}inizio"
-    main_button = {"999": "cmd999", "9999": "cmd9999"}[level]
-    figures.setdefault(f"level menu {level} (from the main menu)", []).append(w.open("frmuno", main_button, menu))
-    for button, window, name in (("cmdadd", f"frm{level}addizioni", "addition"),
-                                 ("cmdsott", f"frm{level}sottrazioni", "subtraction")):
-        figures.setdefault(f"{name} {level}", []).append(w.open(menu, button, window))
-        if button == "cmdadd":
-            score = f"frm{level}punteggio"
-            figures.setdefault(f"score {level} (from the addition window)", []).append(
-                w.open(window, "cmdpunteggio", score))
+    """One branch of the menus, every window reached through the menu button its row names."""
+    tables = w.tables
+    main, menu = tables.named("MainMenu"), tables.named("LevelMenu", level)
+    figures.setdefault(menu, []).append(w.open(main, tables.opener(menu)[1], menu))
+    for window in tables.exercises(level):
+        opener, button = tables.opener(window)
+        if opener != menu:  # the chooser, opened from the level menu first
+            figures.setdefault(opener, []).append(w.open(menu, tables.opener(opener)[1], opener))
+        figures.setdefault(window, []).append(w.open(opener, button, window))
+        if tables.unit(window) == "Addition":
+            score = tables.named("Score", level)
+            figures.setdefault(score, []).append(w.open(window, "cmdpunteggio", score))
             w.click(score, "cmdcalcola")
             time.sleep(0.2)
             w.open(score, "cmdok", menu, measured=False)  # OK leads back to the level menu
         else:
             w.open(window, "cmdfine", menu, measured=False)
-    if level == "999":
-        window = "frm999moltiplicazioni"
-        figures.setdefault("multiplication 999", []).append(w.open(menu, "cmdmolt", window))
-        w.open(window, "cmdfine", menu, measured=False)
-    else:
-        for choice, window, name in (
-                ("cmd1", "frm9999moltiplicazioni", "multiplication 9999, 1 digit"),
-                ("cmd2", "frm9999moltiplicazioni2", "multiplication 9999, 2 digits")):
-            figures.setdefault("multiplication chooser 9999", []).append(w.open(menu, "cmdmolt", "frm9999scelta"))
-            figures.setdefault(f"{name} (from the chooser)", []).append(w.open("frm9999scelta", choice, window))
-            w.open(window, "cmdfine", menu, measured=False)
-    division = f"frm{level}divisioni"
-    figures.setdefault(f"division {level}", []).append(w.open(menu, "cmddiv", division))
-    w.open(division, "cmdfine", menu, measured=False)
-    w.open(menu, "cmdesci", "frmuno", measured=False)
+    w.open(menu, "cmdesci", main, measured=False)
 
 
 def one_run(argv, env, tables, settle, timeout, watch, figures):
     w = Walk(argv, env, tables, settle, timeout, watch)
     try:
-        win, t_map = w.wait_mapped(tables.title("frmuno"))
+        win, t_map = w.wait_mapped(tables.title(tables.named("MainMenu")))
         w.final_time(win, t_map)
-        for level in ("999", "9999"):
+        for level in (999, 9999):
             walk_level(w, level, figures)
     finally:
         w.close()

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "arithmetic/operation.h"
 #include "fakes.h"
 #include "frame/exercise_window.h"
-#include "frame/operation.h"
 #include "ui/bare_arguments.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"

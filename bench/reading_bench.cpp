@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "frame/numeric_reading.h"
+#include "arithmetic/numeric_reading.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "frame/numeric_reading.h"
+#include "arithmetic/numeric_reading.h"
 #include "reading_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "shell/program.h"
+#include "program/windows.h"
 #include "ui/assets.h"
 #include "ui/bare_arguments.h"
 #include "ui/fonts.h"
@@ -36,7 +36,7 @@ int main(int, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vertola.operazioni"));
     ui::installFontSubstitutions();
 
-    Program program(services.services());
+    Program program(services.services(), windowMaker());
     ui::ProgramView view(program, &services.screen);
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
     QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -1,14 +1,14 @@
 #include "frame/exercise_window.h"
 
-#include "frame/numeric_reading.h"
-#include "frame/random_source.h"
-#include "frame/score_code.h"
+#include "arithmetic/numeric_reading.h"
+#include "arithmetic/random_source.h"
+#include "shell/hidden_boxes.h"
 #include "shell/program.h"
 
 namespace vertola {
 
-ExerciseWindow::ExerciseWindow(const ExerciseSpec& design, const WindowLayout& layout)
-    : Window(design.id, layout), design_(design) {}
+ExerciseWindow::ExerciseWindow(WindowId id, const ExerciseSpec& design, const WindowLayout& layout)
+    : Window(id, layout), design_(design), level_(*rowOf(id).level) {}
 
 void ExerciseWindow::setCounts(std::uint64_t giuste, std::uint64_t sbagliate) {
     giuste_ = giuste;
@@ -30,14 +30,17 @@ void ExerciseWindow::drawExercise(Program& program) {
 void ExerciseWindow::clicked(Program& program, std::string_view control) {
     if (control == checkButton())
         check(program);
-    else if (control == "cmdpunteggio") askScore(program);
-    else if (control == "cmdfine") finish(program);
+    else if (control == "cmdpunteggio")
+        askScore(program);
+    else if (control == "cmdfine")
+        finish(program);
 }
 
 // The colour stays: after a wrong answer the emptied message is still red.
 void ExerciseWindow::ticked(Program&) { setText("lblmessaggio", ""); }
 
-std::string remainderText(const Window& window, std::span<const RemainderRow> rowsLowestFirst) {
+std::string remainderText(const Window& window,
+                          const std::vector<std::vector<std::string_view>>& rowsLowestFirst) {
     if (rowsLowestFirst.empty()) return {};
     // A blank in a units cell still selects its row; only the empty text passes it over.
     std::size_t chosen = rowsLowestFirst.size() - 1;
@@ -54,12 +57,13 @@ std::string remainderText(const Window& window, std::span<const RemainderRow> ro
 
 bool ExerciseWindow::judge() {
     std::string answer;
-    for (std::string_view cell : design_.resultCells) answer += text(cell);
+    for (std::string_view cell : design_.grid.resultCells()) answer += text(cell);
     setText("txtris", std::move(answer));
     risposta_ = readNumber(text("txtris"));
     bool right = risposta_ == static_cast<double>(expectedResult(esercizio_));
-    if (!design_.remainderRows.empty()) {
-        setText("txtresto", remainderText(*this, design_.remainderRows));
+    const std::vector<std::vector<std::string_view>> staircase = design_.grid.remainderRows();
+    if (!staircase.empty()) {
+        setText("txtresto", remainderText(*this, staircase));
         rispostaresto_ = readNumber(text("txtresto"));
         right = right && rispostaresto_ == static_cast<double>(expectedRemainder(esercizio_));
     }
@@ -76,38 +80,35 @@ void ExerciseWindow::check(Program& program) {
     if (right) {
         setText("lblmessaggio", std::string(kRightMessage));
         setForeColor("lblmessaggio", kBlue);
-        setFocus(design_.focusRight);
+        setFocus(design_.grid.focusRight());
         ++giuste_;
     } else {
         services.beeper.beep();
         setText("lblmessaggio", std::string(kWrongMessage));
         setForeColor("lblmessaggio", kRed);
-        setFocus(design_.focusWrong);
+        setFocus(design_.grid.focusWrong());
         ++sbagliate_;
     }
-    for (std::string_view cell : design_.emptiedEveryCheck) setText(cell, "");
-    if (text("lblmessaggio") == kRightMessage) {
-        for (std::string_view cell : design_.emptiedAfterRight) setText(cell, "");
+    for (std::string_view cell : design_.grid.emptiedEveryCheck()) setText(cell, "");
+    if (right) {
+        for (std::string_view cell : design_.grid.emptiedAfterRight()) setText(cell, "");
         drawExercise(program);
     }
-    setText("txtrisg", plainDecimal(giuste_));
-    setText("txtriss", plainDecimal(sbagliate_));
-    setText("txttot", plainDecimal(giuste_ + sbagliate_));
+    publishCounts(*this, {giuste_, sbagliate_});
 }
 
-// The exercise window stays loaded, hidden, with its timer running; no count is copied here.
+// The exercise window stays loaded, hidden, with its timer running; no count is copied here. The
+// score window shows as it is drawn, with only its button to compute: one computed earlier would
+// otherwise cover the button with its picture.
 void ExerciseWindow::askScore(Program& program) {
-    Window& score = program.open(design_.scoreWindow);
+    Window& score = program.open(*windowOf(Unit::Score, level_));
     program.hide(id());
-    // The picture goes too: a score window already computed would otherwise cover the button with it.
-    for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok", "pctpallot"})
-        score.setVisible(control, false);
-    score.setVisible("cmdcalcola", true);
-    setText("txtc", plainDecimal(static_cast<unsigned long long>(scoreCode(id()))));
+    score.showAsDrawn();
+    requestScore(*this, rowOf(id()).scoreCode);
 }
 
 void ExerciseWindow::finish(Program& program) {
-    program.open(design_.levelMenu);
+    program.open(*windowOf(Unit::LevelMenu, level_));
     program.close(id());
 }
 

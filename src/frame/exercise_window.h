@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
-#include "frame/operation.h"
+#include "arithmetic/operation.h"
+#include "frame/grid.h"
 #include "shell/window.h"
 
 namespace vertola {
@@ -13,28 +13,18 @@ inline constexpr int kFeedbackIntervalMs = 3000;
 inline constexpr std::string_view kRightMessage = "Complimenti! Vai avanti";
 inline constexpr std::string_view kWrongMessage = "Sbagliato! Ripeti";
 
-// A staircase row of a division, its cells from left to right; the units cell is the last.
-using RemainderRow = std::span<const std::string_view>;
-
-// What one of the nine exercise windows adds to the shared frame.
+// What one of the nine exercise windows adds to the shared frame: how its operation is drawn, and
+// its grid.
 struct ExerciseSpec {
-    WindowId id;
-    WindowId levelMenu;
-    WindowId scoreWindow;
     DrawRule rule;
-    std::span<const std::string_view> resultCells;      // joined from the highest column down
-    std::span<const RemainderRow> remainderRows;        // division only: the lowest row first
-    std::span<const std::string_view> emptiedEveryCheck;
-    std::span<const std::string_view> emptiedAfterRight;
-    std::string_view focusRight;
-    std::string_view focusWrong;
+    Grid grid;
 };
 
 // The frame every exercise window shares: load, the check protocol, the counters and their
 // hidden boxes, the feedback message and its timer, "&Punteggio" and "&Fine".
 class ExerciseWindow final : public Window {
 public:
-    ExerciseWindow(const ExerciseSpec& design, const WindowLayout& layout);
+    ExerciseWindow(WindowId id, const ExerciseSpec& design, const WindowLayout& layout);
 
     const ExerciseSpec& design() const { return design_; }
     std::string_view checkButton() const { return layout().checkButton; }
@@ -59,6 +49,7 @@ private:
     void finish(Program& program);
 
     const ExerciseSpec& design_;
+    Level level_;
     Esercizio esercizio_;
     std::uint64_t giuste_ = 0;
     std::uint64_t sbagliate_ = 0;
@@ -68,6 +59,7 @@ private:
 };
 
 // The remainder text of a division: the lowest staircase row whose units cell is not empty.
-std::string remainderText(const Window& window, std::span<const RemainderRow> rowsLowestFirst);
+std::string remainderText(const Window& window,
+                          const std::vector<std::vector<std::string_view>>& rowsLowestFirst);
 
 }  // namespace vertola

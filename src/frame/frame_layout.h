@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "frame/grid.h"
+#include "shell/hidden_boxes.h"
 #include "shell/layout.h"
 
 namespace vertola {
@@ -38,10 +40,10 @@ constexpr std::array<ControlSpec, 8> frameControls(Rect message, int checkLeft, 
          .rect = {5760, 5400, 735, 375},
          .caption = "&Fine",
          .accessibleName = "Fine"},
-        {.name = "txtrisg", .kind = Kind::TextBox, .rect = {hiddenLeft, 120, 255, 285}, .visible = false},
-        {.name = "txtriss", .kind = Kind::TextBox, .rect = {hiddenLeft, 480, 255, 285}, .visible = false},
-        {.name = "txttot", .kind = Kind::TextBox, .rect = {hiddenLeft, 840, 255, 285}, .visible = false},
-        {.name = "txtc",
+        {.name = kRightBox, .kind = Kind::TextBox, .rect = {hiddenLeft, 120, 255, 285}, .visible = false},
+        {.name = kWrongBox, .kind = Kind::TextBox, .rect = {hiddenLeft, 480, 255, 285}, .visible = false},
+        {.name = kTotalBox, .kind = Kind::TextBox, .rect = {hiddenLeft, 840, 255, 285}, .visible = false},
+        {.name = kMarkerBox,
          .kind = Kind::TextBox,
          .rect = {hiddenLeft, 1200, 255, 285},
          .caption = "0",
@@ -66,7 +68,17 @@ constexpr WindowLayout exerciseLayout(std::string_view name, std::string_view ca
             .checkButton = checkButton};
 }
 
-// The frame's buttons follow the check button in every exercise window's tab order.
-inline constexpr std::array<std::string_view, 2> kFrameTabTail{"cmdpunteggio", "cmdfine"};
+// An exercise window's tab order: its cells as its grid lists them, the check button, then the
+// frame's buttons.
+template <std::size_t N>
+constexpr std::array<std::string_view, N + 3> exerciseTabOrder(const std::array<GridCell, N>& cells,
+                                                               std::string_view checkButton) {
+    std::array<std::string_view, N + 3> order{};
+    for (std::size_t i = 0; i < N; ++i) order[i] = cells[i].design.name;
+    order[N] = checkButton;
+    order[N + 1] = "cmdpunteggio";
+    order[N + 2] = "cmdfine";
+    return order;
+}
 
 }  // namespace vertola

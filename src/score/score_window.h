@@ -7,6 +7,6 @@
 namespace vertola {
 
 const WindowLayout& scoreLayout(Level level);
-std::unique_ptr<Window> createScoreWindow(Level level);
+std::unique_ptr<Window> createScoreWindow(WindowId id);
 
 }  // namespace vertola

@@ -1,5 +1,6 @@
 #include "shell/menus.h"
 
+#include "shell/hidden_boxes.h"
 #include "shell/program.h"
 
 namespace vertola {
@@ -8,48 +9,37 @@ namespace {
 
 class MainMenu final : public Window {
 public:
-    MainMenu() : Window(WindowId::frmuno, mainMenuLayout()) {}
+    explicit MainMenu(WindowId id) : Window(id, mainMenuLayout()) {}
 
     void clicked(Program& program, std::string_view control) override {
-        if (control == "cmd999") pickLevel(program, WindowId::frm999inizio);
-        else if (control == "cmd9999") pickLevel(program, WindowId::frm9999inizio);
-        else if (control == "cmdesci") program.end();
-    }
-
-private:
-    // The level menu is on screen before the main menu goes.
-    static void pickLevel(Program& program, WindowId menu) {
-        program.open(menu);
-        program.close(WindowId::frmuno);
+        if (control == "cmdesci") {
+            program.end();
+        } else if (const std::optional<WindowId> menu = openedBy(id(), control)) {
+            // The level menu is on screen before the main menu goes.
+            program.open(*menu);
+            program.close(id());
+        }
     }
 };
-
-struct LevelWindows {
-    WindowId menu, addition, subtraction, multiplication, division;
-};
-
-constexpr LevelWindows kLevel999{WindowId::frm999inizio, WindowId::frm999addizioni,
-                                 WindowId::frm999sottrazioni, WindowId::frm999moltiplicazioni,
-                                 WindowId::frm999divisioni};
-constexpr LevelWindows kLevel9999{WindowId::frm9999inizio, WindowId::frm9999addizioni,
-                                  WindowId::frm9999sottrazioni, WindowId::frm9999scelta,
-                                  WindowId::frm9999divisioni};
 
 class LevelMenu final : public Window {
 public:
-    explicit LevelMenu(Level level)
-        : Window(level == Level::L999 ? WindowId::frm999inizio : WindowId::frm9999inizio,
-                 levelMenuLayout(level)),
-          windows_(level == Level::L999 ? kLevel999 : kLevel9999) {}
+    explicit LevelMenu(WindowId id)
+        : Window(id, levelMenuLayout(*rowOf(id).level)), level_(*rowOf(id).level) {}
 
     void clicked(Program& program, std::string_view control) override {
-        if (control == "cmdadd") openResettingMarkers(program, windows_.addition);
-        else if (control == "cmdsott") openResettingMarkers(program, windows_.subtraction);
-        else if (control == "cmdmolt" && windows_.multiplication == WindowId::frm9999scelta)
-            program.open(WindowId::frm9999scelta);  // the menu stays open under the chooser
-        else if (control == "cmdmolt") openAndLeave(program, windows_.multiplication);
-        else if (control == "cmddiv") openAndLeave(program, windows_.division);
-        else if (control == "cmdesci") openAndLeave(program, WindowId::frmuno);
+        if (control == "cmdesci") {
+            openAndLeave(program, *windowOf(Unit::MainMenu));
+            return;
+        }
+        const std::optional<WindowId> window = openedBy(id(), control);
+        if (!window) return;
+        switch (rowOf(*window).unit) {
+            case Unit::Chooser: program.open(*window); break;  // the menu stays open under the chooser
+            case Unit::Addition:
+            case Unit::Subtraction: openResettingMarkers(program, *window); break;
+            default: openAndLeave(program, *window); break;
+        }
     }
 
 private:
@@ -58,39 +48,40 @@ private:
         program.close(id());
     }
 
-    // Writing a marker loads its window hidden when it is not loaded yet.
+    // The subtraction window's marker first, then the addition window's; writing a marker loads
+    // its window hidden when it is not loaded yet.
     void openResettingMarkers(Program& program, WindowId window) {
         program.open(window);
-        program.loadHidden(windows_.subtraction).setText("txtc", "0");
-        program.loadHidden(windows_.addition).setText("txtc", "0");
+        for (const WindowId exercise : markerResetOrder(level_)) {
+            const Unit unit = rowOf(exercise).unit;
+            if (unit == Unit::Subtraction || unit == Unit::Addition)
+                clearScoreRequest(program.loadHidden(exercise));
+        }
         program.close(id());
     }
 
-    LevelWindows windows_;
+    Level level_;
 };
 
 class Chooser final : public Window {
 public:
-    Chooser() : Window(WindowId::frm9999scelta, chooserLayout()) {}
+    explicit Chooser(WindowId id) : Window(id, chooserLayout()) {}
 
+    // The choice closes the level menu that opened the chooser, which may be gone already: closing a
+    // window that is not loaded does nothing.
     void clicked(Program& program, std::string_view control) override {
-        if (control == "cmd1") choose(program, WindowId::frm9999moltiplicazioni);
-        else if (control == "cmd2") choose(program, WindowId::frm9999moltiplicazioni2);
-    }
-
-private:
-    // Closing a level menu that is no longer loaded does nothing.
-    void choose(Program& program, WindowId window) {
-        program.open(window);
-        program.close(WindowId::frm9999inizio);
+        const std::optional<WindowId> window = openedBy(id(), control);
+        if (!window) return;
+        program.open(*window);
+        program.close(rowOf(id()).opener->menu);
         program.close(id());
     }
 };
 
 }  // namespace
 
-std::unique_ptr<Window> createMainMenu() { return std::make_unique<MainMenu>(); }
-std::unique_ptr<Window> createLevelMenu(Level level) { return std::make_unique<LevelMenu>(level); }
-std::unique_ptr<Window> createChooser() { return std::make_unique<Chooser>(); }
+std::unique_ptr<Window> createMainMenu(WindowId id) { return std::make_unique<MainMenu>(id); }
+std::unique_ptr<Window> createLevelMenu(WindowId id) { return std::make_unique<LevelMenu>(id); }
+std::unique_ptr<Window> createChooser(WindowId id) { return std::make_unique<Chooser>(id); }
 
 }  // namespace vertola

@@ -10,8 +10,9 @@ const WindowLayout& mainMenuLayout();
 const WindowLayout& levelMenuLayout(Level level);
 const WindowLayout& chooserLayout();
 
-std::unique_ptr<Window> createMainMenu();
-std::unique_ptr<Window> createLevelMenu(Level level);
-std::unique_ptr<Window> createChooser();
+// The menus open the windows whose rows name their buttons as openers.
+std::unique_ptr<Window> createMainMenu(WindowId id);
+std::unique_ptr<Window> createLevelMenu(WindowId id);
+std::unique_ptr<Window> createChooser(WindowId id);
 
 }  // namespace vertola

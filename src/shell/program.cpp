@@ -4,7 +4,7 @@
 
 namespace vertola {
 
-Program::Program(Services services) : services_(services) {}
+Program::Program(Services services, const WindowMaker& windows) : services_(services), windows_(windows) {}
 
 Program::~Program() = default;
 
@@ -15,7 +15,7 @@ void Program::start() {
 
 void Program::load(WindowId id) {
     Slot& slot = slots_[indexOf(id)];
-    slot.window = createWindow(id);
+    slot.window = windows_.create(id);
     slot.shown = false;
     centre(*slot.window);
     slot.window->load(*this);

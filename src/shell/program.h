@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "shell/platform.h"
+#include "shell/registry.h"
 #include "shell/window.h"
-#include "shell/window_id.h"
 
 namespace vertola {
 
@@ -29,12 +29,23 @@ struct Services {
 // than the screen gets a negative position.
 PositionTwips centredPosition(SizeTwips screen, SizeTwips frame, const WindowLayout& layout);
 
+// How the windows are made from their rows, handed to the program by the composition of every
+// window (program/windows.h), which stands above the windows' own floors.
+class WindowMaker {
+public:
+    // The window's object, built from its table, not yet loaded.
+    virtual std::unique_ptr<Window> create(WindowId window) const = 0;
+
+protected:
+    ~WindowMaker() = default;
+};
+
 // The whole program without a toolkit: the fifteen windows, the rules by which they are opened,
 // hidden and closed, and the events a user can cause. Every event runs its handler to completion;
 // events that the windows' state does not allow (a hidden window, an invisible button) are ignored.
 class Program {
 public:
-    explicit Program(Services services);
+    Program(Services services, const WindowMaker& windows);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -80,16 +91,12 @@ private:
     bool shownControl(WindowId window, std::string_view control) const;
 
     Services services_;
+    const WindowMaker& windows_;
     std::array<Slot, kWindowCount> slots_;
     std::array<unsigned, kWindowCount> raises_{};
     // A handler may close its own window; the object lives until the event has finished.
     std::vector<std::unique_ptr<Window>> closing_;
     bool ended_ = false;
 };
-
-// Creates the window's object from its table, not yet loaded. The shell knows no window above its
-// menus: these are defined by the composition root, src/program/registry.cpp.
-std::unique_ptr<Window> createWindow(WindowId window);
-const WindowLayout& layoutOf(WindowId window);
 
 }  // namespace vertola

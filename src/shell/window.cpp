@@ -39,8 +39,8 @@ int Window::indexOf(std::string_view control) const {
 ControlState& Window::at(std::string_view control) {
     const int index = indexOf(control);
     // A handler naming a control its window lacks is a fault in a table, caught by the tests.
-    if (index < 0) throw std::logic_error("no control " + std::string(control) + " in " +
-                                          std::string(layout_.name));
+    if (index < 0)
+        throw std::logic_error("no control " + std::string(control) + " in " + std::string(layout_.name));
     return controls_[static_cast<std::size_t>(index)];
 }
 
@@ -58,6 +58,9 @@ std::optional<Rgb> Window::foreColor(std::string_view control) const { return at
 void Window::setForeColor(std::string_view control, Rgb colour) { at(control).fore = colour; }
 bool Window::visible(std::string_view control) const { return at(control).visible; }
 void Window::setVisible(std::string_view control, bool visible) { at(control).visible = visible; }
+void Window::showAsDrawn() {
+    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i].visible = layout_.controls[i].visible;
+}
 
 void Window::setFocus(std::string_view control) {
     focus_ = std::string(control);

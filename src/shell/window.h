@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/layout.h"
-#include "shell/window_id.h"
+#include "shell/registry.h"
 
 namespace vertola {
 
@@ -15,8 +15,8 @@ class Program;
 
 // The runtime state of one control: what a handler may change.
 struct ControlState {
-    std::string text;          // caption of a label or button, text of a text box
-    std::optional<Rgb> fore;   // text colour; none is the default colour
+    std::string text;         // caption of a label or button, text of a text box
+    std::optional<Rgb> fore;  // text colour; none is the default colour
     bool visible = true;
 };
 
@@ -44,6 +44,8 @@ public:
     void setForeColor(std::string_view control, Rgb colour);
     bool visible(std::string_view control) const;
     void setVisible(std::string_view control, bool visible);
+    // Every control visible or hidden as the window's table draws it.
+    void showAsDrawn();
 
     // The state of every control, in the order of the window's table.
     const std::vector<ControlState>& controls() const { return controls_; }

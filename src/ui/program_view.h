@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/program.h"
+#include "program/windows.h"
 #include "ui/window_events.h"
 #include "ui/window_widget.h"
 

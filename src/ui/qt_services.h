@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "frame/random_source.h"
+#include "arithmetic/random_source.h"
 #include "shell/platform.h"
 #include "shell/program.h"
 

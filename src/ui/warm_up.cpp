@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "shell/program.h"
+#include "program/windows.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -22,8 +22,10 @@ std::vector<TextSample> textSamples() {
         for (const ControlSpec& design : layoutOf(id).controls) {
             if (design.kind == Kind::Line || design.kind == Kind::Picture) continue;
             const QFont font = controlFont(design);
-            auto face = std::find_if(samples.begin(), samples.end(), [&](const TextSample& seen) { return seen.font == font; });
-            if (face == samples.end()) face = samples.insert(samples.end(), {font, QStringLiteral("0123456789 ")});
+            auto face = std::find_if(samples.begin(), samples.end(),
+                                     [&](const TextSample& seen) { return seen.font == font; });
+            if (face == samples.end())
+                face = samples.insert(samples.end(), {font, QStringLiteral("0123456789 ")});
             for (QChar c : toQString(design.caption))
                 if (c != QLatin1Char('&') && !face->characters.contains(c)) face->characters += c;
         }
@@ -38,11 +40,14 @@ void warmUpText(const std::vector<TextSample>& samples, qreal devicePixelRatio) 
     QPainter painter(&canvas);
     for (const TextSample& sample : samples) {
         painter.setFont(sample.font);
-        painter.drawText(QPointF(0, 32), sample.characters.isEmpty() ? QStringLiteral(" ") : sample.characters);
+        painter.drawText(QPointF(0, 32),
+                         sample.characters.isEmpty() ? QStringLiteral(" ") : sample.characters);
     }
 }
 
-AtFirstInput::AtFirstInput(std::function<void()> work) : work_(std::move(work)) { qApp->installEventFilter(this); }
+AtFirstInput::AtFirstInput(std::function<void()> work) : work_(std::move(work)) {
+    qApp->installEventFilter(this);
+}
 
 bool AtFirstInput::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {

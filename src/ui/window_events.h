@@ -3,7 +3,7 @@
 #include <QSize>
 #include <string_view>
 
-#include "shell/window_id.h"
+#include "shell/registry.h"
 
 namespace vertola::ui {
 

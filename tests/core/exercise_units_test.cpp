@@ -1,34 +1,43 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "exercises/exercises.h"
 #include "fakes.h"
+#include "frame/exercise_window.h"
 
 using namespace vertola;
 
 namespace {
 
-const std::vector<WindowId> kExerciseWindows{
-    WindowId::frm999addizioni,  WindowId::frm999sottrazioni,     WindowId::frm999moltiplicazioni,
-    WindowId::frm999divisioni,  WindowId::frm9999addizioni,      WindowId::frm9999sottrazioni,
-    WindowId::frm9999moltiplicazioni, WindowId::frm9999moltiplicazioni2, WindowId::frm9999divisioni,
-};
+std::vector<WindowId> exerciseWindows() {
+    std::vector<WindowId> windows;
+    for (WindowId id : kAllWindows)
+        if (isExercise(id)) windows.push_back(id);
+    return windows;
+}
+
+// The design a window is made with: its tables live as long as the program.
+const ExerciseSpec& designOf(WindowId id) {
+    const std::unique_ptr<Window> window = windowMaker().create(id);
+    return dynamic_cast<const ExerciseWindow&>(*window).design();
+}
 
 // Every cell name a design hands to the frame, with the list it came from.
-std::vector<std::pair<std::string, std::string_view>> cellsNamedBy(const ExerciseSpec& design) {
+std::vector<std::pair<std::string, std::string_view>> cellsNamedBy(const Grid& grid) {
     std::vector<std::pair<std::string, std::string_view>> named;
-    for (std::string_view cell : design.resultCells) named.emplace_back("resultCells", cell);
-    for (std::string_view cell : design.emptiedEveryCheck) named.emplace_back("emptiedEveryCheck", cell);
-    for (std::string_view cell : design.emptiedAfterRight) named.emplace_back("emptiedAfterRight", cell);
-    for (std::size_t row = 0; row < design.remainderRows.size(); ++row)
-        for (std::string_view cell : design.remainderRows[row])
+    for (std::string_view cell : grid.resultCells()) named.emplace_back("resultCells", cell);
+    for (std::string_view cell : grid.emptiedEveryCheck()) named.emplace_back("emptiedEveryCheck", cell);
+    for (std::string_view cell : grid.emptiedAfterRight()) named.emplace_back("emptiedAfterRight", cell);
+    const auto rows = grid.remainderRows();
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::string_view cell : rows[row])
             named.emplace_back("remainderRows[" + std::to_string(row) + "]", cell);
-    named.emplace_back("focusRight", design.focusRight);
-    named.emplace_back("focusWrong", design.focusWrong);
+    named.emplace_back("focusRight", grid.focusRight());
+    named.emplace_back("focusWrong", grid.focusWrong());
     return named;
 }
 
@@ -38,58 +47,57 @@ bool overlaps(const Rect& a, const Rect& b) {
 }
 
 TEST(ExerciseUnits, EveryCellASpecNamesIsAVisibleTextBoxOfItsWindow) {
-    for (WindowId id : kExerciseWindows) {
-        const ExerciseUnit unit = *exerciseUnit(id);
-        SCOPED_TRACE(unit.layout.name);
-        EXPECT_EQ(unit.design.id, id);
-        EXPECT_EQ(unit.layout.name, windowName(id));
-        for (const auto& [list, cell] : cellsNamedBy(unit.design)) {
-            const ControlSpec* control = findControl(unit.layout, cell);
+    ASSERT_EQ(exerciseWindows().size(), 9u);
+    for (WindowId id : exerciseWindows()) {
+        const WindowLayout& layout = layoutOf(id);
+        const Grid& grid = designOf(id).grid;
+        SCOPED_TRACE(layout.name);
+        EXPECT_EQ(layout.name, windowName(id));
+        EXPECT_FALSE(grid.resultCells().empty());
+        for (const auto& [list, cell] : cellsNamedBy(grid)) {
+            const ControlSpec* control = findControl(layout, cell);
             ASSERT_NE(control, nullptr) << list << ": " << cell;
             EXPECT_EQ(control->kind, Kind::TextBox) << list << ": " << cell;
             EXPECT_TRUE(control->visible) << list << ": " << cell;
         }
-        const ControlSpec* check = findControl(unit.layout, unit.layout.checkButton);
-        ASSERT_NE(check, nullptr) << unit.layout.checkButton;
+        const ControlSpec* check = findControl(layout, layout.checkButton);
+        ASSERT_NE(check, nullptr) << layout.checkButton;
         EXPECT_EQ(check->kind, Kind::Button);
         for (std::string_view hidden : {"txtris", "txtrisg", "txtriss", "txttot", "txtc"}) {
-            const ControlSpec* box = findControl(unit.layout, hidden);
+            const ControlSpec* box = findControl(layout, hidden);
             ASSERT_NE(box, nullptr) << hidden;
             EXPECT_FALSE(box->visible) << hidden;
         }
-        if (!unit.design.remainderRows.empty()) {
-            ASSERT_NE(findControl(unit.layout, "txtresto"), nullptr);
-            for (RemainderRow row : unit.design.remainderRows) EXPECT_TRUE(row.back().starts_with("txtparu"));
+        EXPECT_EQ(grid.remainderRows().empty(), rowOf(id).unit != Unit::Division);
+        if (!grid.remainderRows().empty()) {
+            ASSERT_NE(findControl(layout, "txtresto"), nullptr);
+            for (const auto& row : grid.remainderRows()) EXPECT_TRUE(row.back().starts_with("txtparu"));
         }
     }
 }
 
 // The frame clicks one check button; each window keeps the name it was documented with.
 TEST(ExerciseUnits, CheckButtonKeepsEachWindowsDocumentedName) {
-    const std::vector<std::pair<WindowId, std::string_view>> cases{
-        {WindowId::frm999addizioni, "cmdconferma"},        {WindowId::frm999sottrazioni, "cmdconferma"},
-        {WindowId::frm999moltiplicazioni, "cmdconferma"},  {WindowId::frm999divisioni, "Command1"},
-        {WindowId::frm9999addizioni, "cmdconferma"},       {WindowId::frm9999sottrazioni, "cmdconferma"},
-        {WindowId::frm9999moltiplicazioni, "cmdconferma"}, {WindowId::frm9999moltiplicazioni2, "cmdconferma"},
-        {WindowId::frm9999divisioni, "cmdcontrolla"},
-    };
-    for (const auto& [id, name] : cases) {
+    for (WindowId id : exerciseWindows()) {
         SCOPED_TRACE(std::string(windowName(id)));
+        const WindowRow& row = rowOf(id);
+        const std::string_view name = row.unit != Unit::Division ? "cmdconferma"
+                                      : row.level == Level::L999 ? "Command1"
+                                                                 : "cmdcontrolla";
         EXPECT_EQ(layoutOf(id).checkButton, name);
         const ControlSpec* button = findControl(layoutOf(id), name);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->caption, "&Controlla");
     }
     for (WindowId id : kAllWindows) {
-        if (exerciseUnit(id)) continue;
+        if (isExercise(id)) continue;
         EXPECT_TRUE(layoutOf(id).checkButton.empty()) << windowName(id);
     }
 }
 
 TEST(ExerciseUnits, TabOrderWalksEveryCellAndButtonOnceAndEndsWithTheFrameButtons) {
-    for (WindowId id : kExerciseWindows) {
-        const ExerciseUnit unit = *exerciseUnit(id);
-        const WindowLayout& layout = unit.layout;
+    for (WindowId id : exerciseWindows()) {
+        const WindowLayout& layout = layoutOf(id);
         SCOPED_TRACE(layout.name);
         std::set<std::string_view> inTabOrder;
         for (std::string_view name : layout.tabOrder) {
@@ -103,18 +111,18 @@ TEST(ExerciseUnits, TabOrderWalksEveryCellAndButtonOnceAndEndsWithTheFrameButton
         }
         ASSERT_GE(layout.tabOrder.size(), 3u);
         const auto tail = layout.tabOrder.last(3);
-        EXPECT_EQ(tail[0], unit.layout.checkButton);
+        EXPECT_EQ(tail[0], layout.checkButton);
         EXPECT_EQ(tail[1], "cmdpunteggio");
         EXPECT_EQ(tail[2], "cmdfine");
         EXPECT_EQ(layout.initialFocus, layout.tabOrder.front());
-        EXPECT_EQ(layout.initialFocus, unit.design.focusRight);
+        EXPECT_EQ(layout.initialFocus, designOf(id).grid.focusRight());
         EXPECT_EQ(layout.cancelButton, "cmdfine");
     }
 }
 
 TEST(ExerciseUnits, ControlNamesAreUniqueWithinAWindow) {
-    for (WindowId id : kExerciseWindows) {
-        const WindowLayout& layout = exerciseUnit(id)->layout;
+    for (WindowId id : exerciseWindows()) {
+        const WindowLayout& layout = layoutOf(id);
         std::set<std::string_view> names;
         for (const ControlSpec& control : layout.controls)
             EXPECT_TRUE(names.insert(control.name).second) << layout.name << ": " << control.name;
@@ -123,8 +131,8 @@ TEST(ExerciseUnits, ControlNamesAreUniqueWithinAWindow) {
 
 // Widgets are stacked in table order, so whatever the picture overlaps must come after it.
 TEST(ExerciseUnits, ThePictureIsStackedBelowEveryControlItOverlaps) {
-    for (WindowId id : kExerciseWindows) {
-        const WindowLayout& layout = exerciseUnit(id)->layout;
+    for (WindowId id : exerciseWindows()) {
+        const WindowLayout& layout = layoutOf(id);
         SCOPED_TRACE(layout.name);
         const auto picture = std::find_if(layout.controls.begin(), layout.controls.end(),
                                           [](const ControlSpec& c) { return c.name == "Picture1"; });
@@ -138,35 +146,37 @@ TEST(ExerciseUnits, ThePictureIsStackedBelowEveryControlItOverlaps) {
 }
 
 TEST(ExerciseUnits, ScoreButtonWritesTheWindowsCodeAndEndButtonOpensItsLevelMenu) {
+    // The codes by which a score window tells which window asked, one per operation.
+    const std::map<Unit, std::string> codes{{Unit::Addition, "1"},
+                                            {Unit::Subtraction, "2"},
+                                            {Unit::Multiplication, "3"},
+                                            {Unit::Division, "4"},
+                                            {Unit::Multiplication2, "5"}};
     struct Case {
         WindowId window;
         std::string code;
-        WindowId score;
-        WindowId levelMenu;
+        std::string_view score;
+        std::string_view levelMenu;
     };
-    const std::vector<Case> cases{
-        {WindowId::frm999addizioni, "1", WindowId::frm999punteggio, WindowId::frm999inizio},
-        {WindowId::frm999sottrazioni, "2", WindowId::frm999punteggio, WindowId::frm999inizio},
-        {WindowId::frm999moltiplicazioni, "3", WindowId::frm999punteggio, WindowId::frm999inizio},
-        {WindowId::frm999divisioni, "4", WindowId::frm999punteggio, WindowId::frm999inizio},
-        {WindowId::frm9999addizioni, "1", WindowId::frm9999punteggio, WindowId::frm9999inizio},
-        {WindowId::frm9999sottrazioni, "2", WindowId::frm9999punteggio, WindowId::frm9999inizio},
-        {WindowId::frm9999moltiplicazioni, "3", WindowId::frm9999punteggio, WindowId::frm9999inizio},
-        {WindowId::frm9999moltiplicazioni2, "5", WindowId::frm9999punteggio, WindowId::frm9999inizio},
-        {WindowId::frm9999divisioni, "4", WindowId::frm9999punteggio, WindowId::frm9999inizio},
-    };
+    std::vector<Case> cases;
+    for (WindowId id : exerciseWindows()) {
+        const bool level999 = rowOf(id).level == Level::L999;
+        cases.push_back({id, codes.at(rowOf(id).unit), level999 ? "frm999punteggio" : "frm9999punteggio",
+                         level999 ? "frm999inizio" : "frm9999inizio"});
+    }
+    ASSERT_EQ(cases.size(), codes.size() * 2 - 1);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(windowName(c.window)));
         fakes::Harness h;
         h.program.open(c.window);
         ASSERT_TRUE(h.program.click(c.window, "cmdpunteggio"));
-        EXPECT_EQ(h.program.state(c.score), WindowState::Shown);
+        EXPECT_EQ(h.program.state(*windowByName(c.score)), WindowState::Shown);
         EXPECT_EQ(h.program.state(c.window), WindowState::Hidden);
         EXPECT_EQ(h.program.window(c.window)->text("txtc"), c.code);
 
         h.program.open(c.window);
         ASSERT_TRUE(h.program.click(c.window, "cmdfine"));
-        EXPECT_EQ(h.program.state(c.levelMenu), WindowState::Shown);
+        EXPECT_EQ(h.program.state(*windowByName(c.levelMenu)), WindowState::Shown);
         EXPECT_EQ(h.program.state(c.window), WindowState::NotLoaded);
         EXPECT_EQ(h.program.state(WindowId::frm9999scelta), WindowState::NotLoaded);
     }

@@ -9,7 +9,7 @@
 
 #include "fakes.h"
 #include "frame/exercise_window.h"
-#include "shell/program.h"
+#include "program/windows.h"
 
 // What the core tests do to the program again and again: reach a window, type into cells, read
 // what a window shows.
@@ -47,7 +47,7 @@ struct CountingHarness {
     fakes::FakeTimers timers;
     fakes::FakeBeeper beeper;
     fakes::FakeScreen screen;
-    Program program{Services{clock, random, timers, beeper, screen}};
+    Program program{Services{clock, random, timers, beeper, screen}, windowMaker()};
 };
 
 // The two addition windows and what tells them apart.
@@ -57,8 +57,8 @@ struct AdditionLevel {
     WindowId menu;
     WindowId score;
     WindowId subtraction;
-    std::string_view levelButton;                // in frmuno
-    std::vector<std::string_view> resultCells;   // highest column first
+    std::string_view levelButton;               // in frmuno
+    std::vector<std::string_view> resultCells;  // highest column first
     std::vector<std::string_view> operandCells;
     std::string_view firstCell;
     int n;      // each addend over n values

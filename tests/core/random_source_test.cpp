@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/random_source.h"
+#include "arithmetic/random_source.h"
 
 using namespace vertola;
 
@@ -96,7 +96,8 @@ TEST(RandomSource, DrawBelowTenIsEvenlySpread) {
     std::vector<int> counts(10, 0);
     for (int i = 0; i < 100'000; ++i) ++counts[static_cast<std::size_t>(drawBelow(random, 10))];
     // 10000 expected in each; 500 is five standard deviations.
-    for (int value = 0; value < 10; ++value) EXPECT_NEAR(counts[static_cast<std::size_t>(value)], 10'000, 500);
+    for (int value = 0; value < 10; ++value)
+        EXPECT_NEAR(counts[static_cast<std::size_t>(value)], 10'000, 500);
 }
 
 TEST(RandomSource, ReseedingTwiceWithSameClockGivesDifferentSequences) {

@@ -24,7 +24,8 @@ TEST(RandomWalk, NothingAPupilDoesBreaksTheProgram) {
         walk::RandomWalk walk(seed);
         for (std::uint64_t i = 0; i < events; ++i) {
             const std::string fault = walk.step();
-            ASSERT_EQ(fault, "") << "seed " << seed << ", event " << i + 1 << ", last events:\n" << walk.recentEvents();
+            ASSERT_EQ(fault, "") << "seed " << seed << ", event " << i + 1 << ", last events:\n"
+                                 << walk.recentEvents();
         }
         const walk::Figures& f = walk.figures();
         std::cout << "[ walk     ] seed " << seed << ": " << f.summary() << std::endl;
@@ -35,7 +36,7 @@ TEST(RandomWalk, NothingAPupilDoesBreaksTheProgram) {
         EXPECT_GT(f.restarts, 0u);
         EXPECT_GT(f.ignoredEvents, 0u);
         for (WindowId id : kAllWindows)
-            if (exerciseUnit(id)) {
+            if (isExercise(id)) {
                 EXPECT_GT(f.rightChecksIn[indexOf(id)], 0u) << windowName(id);
                 EXPECT_GT(f.wrongChecksIn[indexOf(id)], 0u) << windowName(id);
             }
@@ -52,7 +53,7 @@ struct BigCounts {
 };
 
 void typeSum(Program& program, WindowId id, std::string digits) {
-    const auto& cells = dynamic_cast<const ExerciseWindow&>(*program.window(id)).design().resultCells;
+    const auto cells = dynamic_cast<const ExerciseWindow&>(*program.window(id)).design().grid.resultCells();
     digits.insert(0, cells.size() - digits.size(), ' ');
     for (std::size_t i = 0; i < cells.size(); ++i) program.edit(id, cells[i], digits.substr(i, 1));
 }
@@ -69,8 +70,8 @@ TEST(RandomWalk, CountsFarPastTwoToTheThirtyOneAreScoredExactly) {
          1000000001, "Bravo!!"},
         {"exactly 75 percent", WindowId::frm999inizio, 2999999999999, 1000000000000, true, 3000000000000,
          1000000000000, "Bravo!!"},
-        {"a hair under 75 percent", WindowId::frm999inizio, 3000000000000, 1000000000000, false, 3000000000000,
-         1000000000001, "Abbastanza bene, ma puoi fare di meglio."},
+        {"a hair under 75 percent", WindowId::frm999inizio, 3000000000000, 1000000000000, false,
+         3000000000000, 1000000000001, "Abbastanza bene, ma puoi fare di meglio."},
         {"exactly 60 percent of 10^16", WindowId::frm9999inizio, 5999999999999999, 4000000000000000, true,
          6000000000000000, 4000000000000000, "Abbastanza bene, ma puoi fare di meglio."},
         {"a hair under 60 percent", WindowId::frm9999inizio, 6000000000000000, 4000000000000000, false,

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "arithmetic/random_source.h"
 #include "exercise_driver.h"
 #include "exercises/exercises.h"
-#include "frame/random_source.h"
 
 using namespace vertola;
 using fakes::Draws;

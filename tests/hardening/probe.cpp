@@ -3,7 +3,7 @@
 // fortified printf have something to guard.
 #include <cstdio>
 
-#include "frame/numeric_reading.h"
+#include "arithmetic/numeric_reading.h"
 
 int main(int argc, char** argv) {
     char line[64];

@@ -17,7 +17,7 @@ failures=0
 build() {
   # shellcheck disable=SC2086
   "$compiler" -std=c++20 $hardened_compile $2 -I"$source_dir/src" \
-    "$source_dir/tests/hardening/probe.cpp" "$source_dir/src/frame/numeric_reading.cpp" \
+    "$source_dir/tests/hardening/probe.cpp" "$source_dir/src/arithmetic/numeric_reading.cpp" \
     $hardened_link $3 -o "$work/$1" || { echo "error: cannot build $1"; exit 1; }
 }
 

@@ -10,8 +10,9 @@ import sys
 
 # Lowest floor first. Folders on one floor do not include each other either.
 FLOORS = [
+    ["arithmetic"],  # the numeric reading, the random source, the draws and their judging
     ["shell"],  # window states and the program's rules for opening and closing them
-    ["frame"],  # the numeric reading, the draws and the frame every exercise window shares
+    ["frame"],  # the frame every exercise window shares
     ["exercises", "score"],  # the windows themselves
     ["program"],  # the composition root: the registry of every window
     ["ui", "web"],  # the two faces

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "frame/random_source.h"
+#include "arithmetic/random_source.h"
+#include "program/windows.h"
 #include "shell/platform.h"
-#include "shell/program.h"
 
 namespace vertola::fakes {
 
@@ -96,7 +96,7 @@ struct Harness {
     FakeTimers timers;
     FakeBeeper beeper;
     FakeScreen screen;
-    Program program{Services{clock, random, timers, beeper, screen}};
+    Program program{Services{clock, random, timers, beeper, screen}, windowMaker()};
 };
 
 }  // namespace vertola::fakes

@@ -9,7 +9,7 @@
 #include <QSvgRenderer>
 #include <QSvgWidget>
 
-#include "shell/program.h"
+#include "program/windows.h"
 #include "ui/button_caption.h"
 #include "ui/control.h"
 #include "ui/fonts.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "shell/window_id.h"
+#include "shell/registry.h"
 
 namespace vertola {
 

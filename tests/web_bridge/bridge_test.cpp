@@ -4,7 +4,7 @@
 #include <regex>
 #include <string>
 
-#include "shell/program.h"
+#include "program/windows.h"
 #include "web/bridge/exports.h"
 #include "web/bridge/json_writer.h"
 
@@ -122,14 +122,19 @@ TEST(WebBridge, AnAnswerCarriesOnlyWhatChangedSinceThePageWasLastTold) {
         Cell cell;
         bool messageText;
     } steps[] = {
-        {"typed", [] { return std::string(vt_edit("frm999addizioni", "txturis", "9588")); }, Cell::Absent, false},
-        {"focus moved", [] { return std::string(vt_focus_in("frm999addizioni", "cmdconferma")); }, Cell::Absent, false},
+        {"typed", [] { return std::string(vt_edit("frm999addizioni", "txturis", "9588")); }, Cell::Absent,
+         false},
+        {"focus moved", [] { return std::string(vt_focus_in("frm999addizioni", "cmdconferma")); },
+         Cell::Absent, false},
         // A wrong check empties the cells the core empties at every check, the result among them.
-        {"checked", [] { return std::string(vt_click("frm999addizioni", "cmdconferma")); }, Cell::Blank, true},
+        {"checked", [] { return std::string(vt_click("frm999addizioni", "cmdconferma")); }, Cell::Blank,
+         true},
         {"ticked", [] { return std::string(vt_tick("frm999addizioni")); }, Cell::Absent, true},
         {"ticked again", [] { return std::string(vt_tick("frm999addizioni")); }, Cell::Absent, true},
-        {"typed again", [] { return std::string(vt_edit("frm999addizioni", "txturis", "12")); }, Cell::Absent, false},
-        {"asked for again", [] { return std::string(vt_resend("frm999addizioni", "txturis")); }, Cell::Absent, false},
+        {"typed again", [] { return std::string(vt_edit("frm999addizioni", "txturis", "12")); }, Cell::Absent,
+         false},
+        {"asked for again", [] { return std::string(vt_resend("frm999addizioni", "txturis")); }, Cell::Absent,
+         false},
     };
     toAddition();
     for (const auto& step : steps) {
@@ -160,7 +165,8 @@ TEST(WebBridge, AMegabyteTypedIntoACellIsNotSentBackButTheWholeStateCarriesIt) {
     EXPECT_LT(other.size(), 10000u);
     std::string escaped;
     web::appendEscaped(escaped, text);
-    EXPECT_NE(std::string(vt_state()).find("{\"name\":\"txturis\",\"text\":" + escaped + ","), std::string::npos);
+    EXPECT_NE(std::string(vt_state()).find("{\"name\":\"txturis\",\"text\":" + escaped + ","),
+              std::string::npos);
 }
 
 TEST(WebBridge, ATextWithItsLengthKeepsEveryNulInIt) {
@@ -169,7 +175,9 @@ TEST(WebBridge, ATextWithItsLengthKeepsEveryNulInIt) {
         std::string typed;
         std::string shown;
     } cases[] = {
-        {"12\0" "34"s, "\"12\\u000034\""},
+        {"12\0"
+         "34"s,
+         "\"12\\u000034\""},
         {"\0"s, "\"\\u0000\""},
         {"7\0\0"s, "\"7\\u0000\\u0000\""},
         {""s, "\"\""},
@@ -178,7 +186,8 @@ TEST(WebBridge, ATextWithItsLengthKeepsEveryNulInIt) {
         toAddition();
         vt_edit_bytes("frm999addizioni", "txturis", c.typed.data(), static_cast<int>(c.typed.size()));
         const std::string state = windowJson(vt_state(), "frm999addizioni");
-        EXPECT_NE(state.find("{\"name\":\"txturis\",\"text\":" + c.shown + ","), std::string::npos) << c.shown;
+        EXPECT_NE(state.find("{\"name\":\"txturis\",\"text\":" + c.shown + ","), std::string::npos)
+            << c.shown;
     }
     // No text at all blanks the cell, as an empty one does.
     vt_edit("frm999addizioni", "txturis", "5");
@@ -198,17 +207,32 @@ TEST(WebBridge, EndingRemovesEveryWindowAndStartBeginsAfresh) {
     EXPECT_NE(again.find("\"ended\":false"), std::string::npos);
 }
 
-TEST(WebBridge, LayoutsListEveryWindowInOrderFromItsTable) {
+std::string valueAfter(const std::string& json, std::size_t at, std::string_view key);
+
+// Each window in its row's order, with what its row says of it and then its table.
+TEST(WebBridge, LayoutsListEveryWindowInOrderFromItsRowAndTable) {
     const std::string layouts = vt_layouts();
     std::size_t from = 0;
     for (WindowId id : kAllWindows) {
         const WindowLayout& layout = layoutOf(id);
-        web::JsonWriter head;
-        head.beginObject().key("name").string(layout.name).key("caption").string(layout.caption);
-        head.key("clientWidth").integer(layout.clientWidth).key("clientHeight").integer(layout.clientHeight);
-        const std::size_t at = layouts.find(head.str(), from);
+        const WindowRow& row = rowOf(id);
+        const std::size_t at = layouts.find("{\"name\":\"" + std::string(layout.name) + "\",\"unit\":", from);
         ASSERT_NE(at, std::string::npos) << layout.name;
         from = at + 1;
+        web::JsonWriter caption;
+        caption.string(layout.caption);
+        EXPECT_EQ(valueAfter(layouts, at, "caption"), caption.str()) << layout.name;
+        EXPECT_EQ(valueAfter(layouts, at, "scoreCode"), std::to_string(row.scoreCode)) << layout.name;
+        EXPECT_EQ(valueAfter(layouts, at, "level"), !row.level                  ? "null"
+                                                    : *row.level == Level::L999 ? "999"
+                                                                                : "9999")
+            << layout.name;
+        if (row.opener)
+            EXPECT_EQ(valueAfter(layouts, at, "opener"),
+                      "{\"window\":\"" + std::string(windowName(row.opener->menu)) + "\"")
+                << layout.name;
+        else
+            EXPECT_EQ(valueAfter(layouts, at, "opener"), "null") << layout.name;
         for (const ControlSpec& control : layout.controls)
             EXPECT_NE(layouts.find("{\"name\":\"" + std::string(control.name) + "\",\"kind\":", at),
                       std::string::npos)

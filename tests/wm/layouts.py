@@ -23,6 +23,25 @@ class Layouts:
     def title(self, window):
         return self.window(window)["caption"]
 
+    def unit(self, window):
+        return self.window(window)["unit"]
+
+    def named(self, unit, level=None):
+        """The window of a unit at a level, as the rows say: ("LevelMenu", 999) is the level-999 menu."""
+        for name, window in self.windows.items():
+            if window["unit"] == unit and window["level"] == level:
+                return name
+        raise KeyError("the tables have no window %s at level %s" % (unit, level))
+
+    def opener(self, window):
+        """(menu, button) that opens the window, or None where no menu button does."""
+        opener = self.window(window)["opener"]
+        return (opener["window"], opener["button"]) if opener else None
+
+    def exercises(self, level):
+        """The exercise windows of a level, in the rows' order."""
+        return [name for name, window in self.windows.items() if window["scoreCode"] and window["level"] == level]
+
     def rect(self, window, control):
         """(left, top, width, height) in pixels, each rounded as the desktop rounds it."""
         for design in self.window(window)["controls"]:

@@ -15,16 +15,20 @@ import layouts  # noqa: E402
 
 PATH = None  # the generated file, from the command line
 
-# Every (window, control) that window_manager_test.py, start_soak.py and bench/open_windows.py
-# click: a name the core drops or renames stops them, so it is caught here first.
-CLICKED = [("frmuno", c) for c in ("cmd999", "cmd9999")] + \
-    [(f"frm{n}inizio", c) for n in ("999", "9999") for c in ("cmdadd", "cmdsott", "cmdmolt", "cmddiv", "cmdesci")] + \
-    [("frm9999inizio", "Picture1"), ("frm9999scelta", "cmd1"), ("frm9999scelta", "cmd2")] + \
-    [(w, c) for w in ("frm999addizioni", "frm9999addizioni") for c in ("cmdpunteggio", "cmdfine")] + \
-    [(w, "cmdfine") for w in ("frm999sottrazioni", "frm9999sottrazioni", "frm999moltiplicazioni",
-                              "frm9999moltiplicazioni", "frm9999moltiplicazioni2", "frm999divisioni",
-                              "frm9999divisioni")] + \
-    [(w, c) for w in ("frm999punteggio", "frm9999punteggio") for c in ("cmdcalcola", "cmdok")]
+
+def clicked(tables):
+    """Every (window, control) that window_manager_test.py, start_soak.py and bench/open_windows.py
+    click: each menu button the rows name as an opener, and the frame's and the score windows'
+    buttons by their names. A name the core drops or renames stops the scripts, so it is caught here
+    first."""
+    pairs = [tables.opener(name) for name in tables.windows if tables.opener(name)]
+    for level in (999, 9999):
+        pairs.append((tables.named("LevelMenu", level), "cmdesci"))
+        pairs += [(window, "cmdfine") for window in tables.exercises(level)]
+        pairs.append((tables.named("Addition", level), "cmdpunteggio"))
+        pairs += [(tables.named("Score", level), c) for c in ("cmdcalcola", "cmdok")]
+    return pairs + [("frm9999inizio", "Picture1")]
+
 
 # A few controls as the core's tables place them (twips: left, top, width, height), and the pixel
 # the scripts click: the middle of the rectangle rounded to pixels as the desktop rounds it.
@@ -49,8 +53,23 @@ class GeneratedLayouts(unittest.TestCase):
         self.assertEqual(self.tables.title("frm9999moltiplicazioni2"),
                          "Moltiplicazioni in vertola con 2 cifre al moltiplicatore")
 
+    def test_the_rows_lead_every_script_through_the_menus(self):
+        t = self.tables
+        self.assertEqual(t.named("MainMenu"), "frmuno")
+        self.assertEqual([t.named("LevelMenu", level) for level in (999, 9999)], ["frm999inizio", "frm9999inizio"])
+        self.assertEqual(t.opener("frm9999moltiplicazioni2"), ("frm9999scelta", "cmd2"))
+        self.assertIsNone(t.opener("frm999punteggio"))
+        self.assertEqual(len(t.exercises(999)) + len(t.exercises(9999)), 9)
+        for level in (999, 9999):
+            for window in t.exercises(level):
+                menu = t.opener(window)[0]
+                self.assertEqual(t.window(menu)["level"], level, window)
+                self.assertIn(t.unit(menu), ("LevelMenu", "Chooser"), window)
+        with self.assertRaisesRegex(KeyError, "Chooser at level 999"):
+            t.named("Chooser", 999)
+
     def test_every_clicked_control_is_there_inside_its_window(self):
-        for window, control in CLICKED:
+        for window, control in clicked(self.tables):
             with self.subTest(window=window, control=control):
                 x, y = self.tables.centre(window, control)
                 table = self.tables.window(window)

@@ -42,7 +42,10 @@ void writeControlSpec(JsonWriter& json, const ControlSpec& design) {
     json.key("name").string(design.name);
     json.key("kind").string(kindName(design.kind));
     json.key("rect").beginArray();
-    json.integer(design.rect.left).integer(design.rect.top).integer(design.rect.width).integer(design.rect.height);
+    json.integer(design.rect.left)
+        .integer(design.rect.top)
+        .integer(design.rect.width)
+        .integer(design.rect.height);
     json.endArray();
     json.key("caption").string(design.caption);
     json.key("fore");
@@ -65,9 +68,45 @@ void writeControlSpec(JsonWriter& json, const ControlSpec& design) {
     json.endObject();
 }
 
-void writeLayout(JsonWriter& json, const WindowLayout& layout) {
+std::string_view unitName(Unit unit) {
+    switch (unit) {
+        case Unit::MainMenu: return "MainMenu";
+        case Unit::LevelMenu: return "LevelMenu";
+        case Unit::Chooser: return "Chooser";
+        case Unit::Addition: return "Addition";
+        case Unit::Subtraction: return "Subtraction";
+        case Unit::Multiplication: return "Multiplication";
+        case Unit::Multiplication2: return "Multiplication2";
+        case Unit::Division: return "Division";
+        case Unit::Score: return "Score";
+    }
+    return "";
+}
+
+// A window's row of the registry and its table: what it is, its level, its score code and the
+// menu button that opens it, then how it is drawn.
+void writeTable(JsonWriter& json, WindowId id) {
+    const WindowRow& row = rowOf(id);
+    const WindowLayout& layout = layoutOf(id);
     json.beginObject();
     json.key("name").string(layout.name);
+    json.key("unit").string(unitName(row.unit));
+    json.key("level");
+    if (row.level)
+        json.integer(*row.level == Level::L999 ? 999 : 9999);
+    else
+        json.null();
+    json.key("scoreCode").integer(row.scoreCode);
+    json.key("opener");
+    if (row.opener)
+        json.beginObject()
+            .key("window")
+            .string(windowName(row.opener->menu))
+            .key("button")
+            .string(row.opener->button)
+            .endObject();
+    else
+        json.null();
     json.key("caption").string(layout.caption);
     json.key("clientWidth").integer(layout.clientWidth);
     json.key("clientHeight").integer(layout.clientHeight);
@@ -95,7 +134,7 @@ Bridge::~Bridge() = default;
 std::string Bridge::layouts() {
     JsonWriter json;
     json.beginArray();
-    for (WindowId id : kAllWindows) writeLayout(json, layoutOf(id));
+    for (WindowId id : kAllWindows) writeTable(json, id);
     json.endArray();
     return json.take();
 }
@@ -121,7 +160,7 @@ std::string Bridge::start(SizeTwips screen, SizeTwips frame) {
     // live on, so their start counts keep growing for the page.
     program_.reset();
     for (WindowId id : kAllWindows) timers_.stop(id);
-    program_ = std::make_unique<Program>(Services{clock_, random_, timers_, beeper_, screen_});
+    program_ = std::make_unique<Program>(Services{clock_, random_, timers_, beeper_, screen_}, windowMaker());
     beeper_.count = 0;
     program_->start();
     told_ = {};
@@ -206,7 +245,8 @@ void Bridge::writeWindow(JsonWriter& json, WindowId id) {
     const unsigned raises = program_->raiseRequests(id);
     if (whole || raises != told.raises) json.key("raises").integer(raises);
     if (whole || window.focus() != told.focus) json.key("focus").string(window.focus());
-    if (whole || window.focusRequests() != told.focusRequests) json.key("focusRequests").integer(window.focusRequests());
+    if (whole || window.focusRequests() != told.focusRequests)
+        json.key("focusRequests").integer(window.focusRequests());
     told.listed = true;
     told.state = state;
     told.position = position;
@@ -260,8 +300,10 @@ std::string Bridge::answer(unsigned beeps) {
     json.endObject();
     json.key("windows").beginArray();
     for (WindowId id : kAllWindows) {
-        if (program_ && program_->state(id) != WindowState::NotLoaded) writeWindow(json, id);
-        else told_[indexOf(id)] = {};
+        if (program_ && program_->state(id) != WindowState::NotLoaded)
+            writeWindow(json, id);
+        else
+            told_[indexOf(id)] = {};
     }
     json.endArray();
     json.endObject();

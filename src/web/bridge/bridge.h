@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/random_source.h"
-#include "shell/program.h"
+#include "arithmetic/random_source.h"
+#include "program/windows.h"
 #include "web/bridge/web_services.h"
 
 namespace vertola::web {

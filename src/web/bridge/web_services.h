@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "frame/random_source.h"
+#include "arithmetic/random_source.h"
 #include "shell/platform.h"
 #include "shell/program.h"
 

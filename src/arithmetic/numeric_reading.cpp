@@ -1,4 +1,4 @@
-#include "frame/numeric_reading.h"
+#include "arithmetic/numeric_reading.h"
 
 #include <cstdint>
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "frame/grid.h"
 #include "shell/layout.h"
 
 namespace vertola {
@@ -13,9 +14,6 @@ inline constexpr Rgb kThousandsBlue{0, 0, 255};
 inline constexpr Rgb kHundredsGreen{0, 192, 0};
 inline constexpr Rgb kTensRed{255, 0, 0};
 
-// The result row, joined from the highest column down to the units.
-inline constexpr std::array<std::string_view, 3> kResultRow999{"txthris", "txtdaris", "txturis"};
-inline constexpr std::array<std::string_view, 4> kResultRow9999{"txtkris", "txthris", "txtdaris", "txturis"};
 
 constexpr ControlSpec cell(std::string_view name, std::string_view accessibleName, Rect rect,
                            std::optional<Rgb> fore = std::nullopt) {
@@ -26,6 +24,12 @@ constexpr ControlSpec cell(std::string_view name, std::string_view accessibleNam
             .font = kSans12Bold,
             .align = Align::Center,
             .accessibleName = accessibleName};
+}
+
+// A digit cell with what the frame does with it; a staircase cell of a division names its row.
+constexpr GridCell gridCell(CellRole role, Column column, std::string_view name, std::string_view accessibleName,
+                            Rect rect, std::optional<Rgb> fore = std::nullopt, int step = 0) {
+    return {cell(name, accessibleName, rect, fore), role, column, step};
 }
 
 // A column heading or an operation sign: 495 x 375, centred, in the grid's font.

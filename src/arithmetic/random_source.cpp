@@ -1,4 +1,4 @@
-#include "frame/random_source.h"
+#include "arithmetic/random_source.h"
 
 #include <algorithm>
 

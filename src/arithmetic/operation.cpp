@@ -1,7 +1,7 @@
-#include "frame/operation.h"
+#include "arithmetic/operation.h"
 
-#include "frame/numeric_reading.h"
-#include "frame/random_source.h"
+#include "arithmetic/numeric_reading.h"
+#include "arithmetic/random_source.h"
 
 namespace vertola {
 
