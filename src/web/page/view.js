@@ -225,7 +225,9 @@ export class ProgramView {
     } else if (isTab(event) && !event.altKey) {
       event.preventDefault();
       view.tabTarget(view.controlOf(document.activeElement), event.shiftKey)?.element.focus({ preventScroll: true });
-    } else if (event.altKey) {
+    } else if (event.altKey && !event.shiftKey) {
+      // As on the desktop, an access key is Alt and its letter alone: Alt+Shift+letter is the
+      // browser's (Chromium groups tabs with it).
       const button = view.accessButton(pressedLetter(event));
       if (!button) return;
       // Also the letters the browser keeps for itself, such as Alt+F for its menu.
