@@ -9,6 +9,7 @@ import { Beeper, Timers, whenIdle } from './services.js';
 import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
+import { watchVisibleArea } from './visible_area.js';
 
 /** @typedef {import('./bridge.js').Bridge} Bridge */
 /** @typedef {import('./types.js').ProgramState} ProgramState */
@@ -89,6 +90,18 @@ async function main(watch) {
     escape: (window) => send((core) => core.escape(window)),
     closeBox: (window) => send((core) => core.closeBox(window)),
     focusIn: (window, control) => send((core) => core.focusIn(window, control)),
+  }, (layout) => centre(layout));
+  /**
+   * Where the core centres a window on the desk; before it is in, where it will.
+   * @param {WindowLayout} layout @returns {{left: number, top: number}}
+   */
+  function centre(layout) {
+    return bridge ? bridge.centred(layout.name, view.screen(), FRAME_TWIPS) : centredOn(view.screen(), layout);
+  }
+  // The screen the core centres the windows it loads on is the desk, fitted to what shows of the page.
+  watchVisibleArea((area) => {
+    view.fitTo(area);
+    bridge?.setScreen(view.screen(), FRAME_TWIPS);
   });
 
   // Drawing a state moves the focus, which is itself an event for the core: its state is drawn
@@ -148,7 +161,6 @@ async function main(watch) {
     ended.hidden = true;
     run(() => core.start(view.screen(), FRAME_TWIPS));
   });
-  window.addEventListener('resize', () => core.setScreen(view.screen(), FRAME_TWIPS));
   bridge = core;
   run(() => core.start(view.screen(), FRAME_TWIPS));
   for (const event of waiting.splice(0)) event();

@@ -3,6 +3,7 @@
 
 import { FRAME_TWIPS, keepWithinReach } from './frame.js';
 import { px, TWIPS_PER_PIXEL } from './units.js';
+import { visibleArea } from './visible_area.js';
 import { WindowView } from './window.js';
 
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
@@ -11,6 +12,7 @@ import { WindowView } from './window.js';
 /** @typedef {import('./window.js').WindowEvents & {escape: (window: string) => void}} ViewEvents */
 
 /** @typedef {import('./types.js').SizeTwips} SizeTwips */
+/** @typedef {import('./visible_area.js').VisibleArea} VisibleArea */
 /**
  * @typedef {{view: WindowView, raises: number, focusRequests: number, focus: string, raise: boolean,
  *   refocus: boolean}} Slot
@@ -32,61 +34,86 @@ export class ProgramView {
    * @param {HTMLElement} desk
    * @param {WindowLayout[]} layouts
    * @param {ViewEvents} events
+   * @param {(layout: WindowLayout) => {left: number, top: number}} centre where the core centres a
+   *   window on the desk as it is now, in twips
    */
-  constructor(desk, layouts, events) {
+  constructor(desk, layouts, events, centre) {
     this.desk = desk;
     this.layouts = new Map(layouts.map((layout) => [layout.name, layout]));
     this.events = events;
+    this.centre = centre;
     /** @type {Map<string, Slot>} */
     this.slots = new Map();
     /** Windows the page put where it expects the core to put them, until the core says. */
     this.unplaced = new Set();
     this.topZ = 0;
-    this.scale = 1;
+    this.area = visibleArea();
+    this.deskSize = { width: 0, height: 0 };
     this.fit();
     document.addEventListener('keydown', (event) => this.onKey(event));
-    // A window stays within reach of a page made smaller, as the screen the core centres on does.
-    window.addEventListener('resize', () => {
-      this.fit();
-      for (const { view } of this.slots.values()) keepWithinReach(view.element);
-    });
   }
 
   /** @param {WindowLayout[]} layouts */
   learn(layouts) {
     for (const layout of layouts) this.layouts.set(layout.name, layout);
-    this.fit();
+    this.fitTo(this.area);
   }
 
   /**
-   * Where the largest window does not fit the page, the whole desk is drawn smaller until it does,
-   * all windows alike, so that every control stays in sight and under the finger that taps it (the
-   * browser hit-tests what it draws scaled). The desk keeps its own size in pixels, larger than the
-   * page by as much: the core centres windows on it, and nothing changes where the windows fit.
+   * The part of the page the pupil sees has changed: the desk is fitted to it as at a fresh start,
+   * and every window loaded is put back on it, shown or hidden. A window the pupil has not moved
+   * stands where the core centres it on the desk now; one the pupil moved goes as little as it
+   * must to be wholly on the desk, as a desktop moves windows onto a smaller screen. Where only
+   * the visible part moved, under an on-screen keyboard, the desk follows it and nothing changes.
+   * @param {VisibleArea} area
+   */
+  fitTo(area) {
+    this.area = area;
+    if (!this.fit()) return;
+    for (const { view } of this.slots.values()) {
+      if (view.movedByPupil) {
+        view.moveWhollyOnto(this.deskSize);
+      } else {
+        const { left, top } = this.centre(view.layout);
+        view.placeAt(left, top);
+      }
+    }
+  }
+
+  /**
+   * Where the largest window does not fit the visible part of the page, the whole desk is drawn
+   * smaller until it does, all windows alike, so that every control stays in sight and under the
+   * finger that taps it (the browser hit-tests what it draws scaled). The desk keeps its own size
+   * in pixels, larger than the visible part by as much: the core centres windows on it, and
+   * nothing changes where the windows fit. Returns whether the desk's size changed.
    */
   fit() {
+    const { width, height, top, left } = this.area;
+    // A page not laid out (in a hidden frame) has no size to fit to.
+    if (width <= 0 || height <= 0) return false;
     const root = document.documentElement;
-    let width = 0;
-    let height = 0;
+    let widest = 0;
+    let tallest = 0;
     for (const layout of this.layouts.values()) {
-      width = Math.max(width, px(layout.clientWidth + FRAME_TWIPS.width));
-      height = Math.max(height, px(layout.clientHeight + FRAME_TWIPS.height));
+      widest = Math.max(widest, px(layout.clientWidth + FRAME_TWIPS.width));
+      tallest = Math.max(tallest, px(layout.clientHeight + FRAME_TWIPS.height));
     }
-    const scale = Math.min(1, root.clientWidth / (width || 1), root.clientHeight / (height || 1));
-    if (scale === this.scale) return;
-    this.scale = scale;
+    const scale = Math.min(1, width / (widest || 1), height / (tallest || 1));
     const style = this.desk.style;
-    if (scale === 1) {
-      style.removeProperty('width');
-      style.removeProperty('height');
-      style.removeProperty('transform');
-      style.removeProperty('transform-origin');
-      return;
+    if (scale === 1 && top === 0 && left === 0 && width === root.clientWidth && height === root.clientHeight) {
+      for (const property of ['top', 'left', 'width', 'height', 'transform', 'transform-origin']) style.removeProperty(property);
+    } else {
+      style.top = `${top}px`;
+      style.left = `${left}px`;
+      style.width = `${width / scale}px`;
+      style.height = `${height / scale}px`;
+      style.transformOrigin = '0 0';
+      style.transform = scale === 1 ? '' : `scale(${scale})`;
     }
-    style.width = `${root.clientWidth / scale}px`;
-    style.height = `${root.clientHeight / scale}px`;
-    style.transformOrigin = '0 0';
-    style.transform = `scale(${scale})`;
+    const size = { width: this.desk.clientWidth, height: this.desk.clientHeight };
+    const changed = size.width !== this.deskSize.width || size.height !== this.deskSize.height;
+    this.deskSize = size;
+    return changed;
   }
 
   /** The screen the core centres windows on: the desk, in twips. @returns {SizeTwips} */

@@ -2,7 +2,7 @@
 // the table's controls. It forwards what the pupil does and shows what apply() is given.
 
 import { Control } from './control.js';
-import { createFrame } from './frame.js';
+import { createFrame, FRAME_TWIPS, moveWhollyOnto } from './frame.js';
 import { cssColour, px } from './units.js';
 
 // WebKit keeps no more than this many characters in a field, and silently drops the rest of a
@@ -27,7 +27,9 @@ export class WindowView {
    */
   constructor(layout, events) {
     this.layout = layout;
-    this.element = createFrame(layout.caption, () => events.closeBox(layout.name));
+    /** Whether the pupil has moved the window from where the core put it. */
+    this.movedByPupil = false;
+    this.element = createFrame(layout.caption, () => events.closeBox(layout.name), () => { this.movedByPupil = true; });
     this.element.dataset.name = layout.name;
     this.client = document.createElement('div');
     this.client.className = 'client';
@@ -111,6 +113,12 @@ export class WindowView {
   placeAt(left, top) {
     this.element.style.left = `${px(left)}px`;
     this.element.style.top = `${px(top)}px`;
+  }
+
+  /** Wholly on a desk of that size, in pixels, shown or hidden. @param {{width: number, height: number}} desk */
+  moveWhollyOnto(desk) {
+    const size = { width: px(this.layout.clientWidth + FRAME_TWIPS.width), height: px(this.layout.clientHeight + FRAME_TWIPS.height) };
+    moveWhollyOnto(this.element, size, desk);
   }
 
   /** @param {string} name */
