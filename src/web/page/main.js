@@ -4,6 +4,7 @@
 import { loadBridge } from './bridge.js';
 import { firstLook } from './first_look.js';
 import { CAPTION_FONT, centredOn, FRAME_TWIPS } from './frame.js';
+import { LeavingGuard } from './leaving.js';
 import { keepOffline } from './offline.js';
 import { Beeper, Timers, whenIdle } from './services.js';
 import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
@@ -82,6 +83,7 @@ async function main(watch) {
     else waiting.push(now);
   };
   const beeper = new Beeper();
+  const leaving = new LeavingGuard();
   for (const kind of ['pointerdown', 'keydown']) document.addEventListener(kind, () => beeper.prepare(), { capture: true, once: true });
   const timers = new Timers((window) => send((core) => core.tick(window)));
   const view = new ProgramView(desk, firstLook ? [firstLook.layout] : [], {
@@ -129,6 +131,7 @@ async function main(watch) {
   /** @param {ProgramState} state */
   function draw(state) {
     view.sync(state);
+    leaving.hold(view.holdsLesson());
     // The tone is set going once the frame with its message is drawn, when the page is idle: the
     // message and whatever the pupil does next come first.
     if (state.beeps > 0) requestAnimationFrame(() => whenIdle(() => beeper.beep(state.beeps)));

@@ -53,6 +53,12 @@ export class ProgramView {
     document.addEventListener('keydown', (event) => this.onKey(event));
   }
 
+  /** Whether an exercise window is loaded, shown or hidden: its lesson would go with the page. */
+  holdsLesson() {
+    for (const { view } of this.slots.values()) if (view.layout.checkButton) return true;
+    return false;
+  }
+
   /** @param {WindowLayout[]} layouts */
   learn(layouts) {
     for (const layout of layouts) this.layouts.set(layout.name, layout);
