@@ -1,5 +1,6 @@
-// The close box closes its window without its buttons' logic; the program ends when no window is
-// shown any more, or by its exit button or Esc, and then offers to start again. The browser's own
+// The close box, and the key it names, close its window without its buttons' logic; the program
+// ends when no window is shown any more, or by its exit button or Esc, and then offers to start
+// again. The browser's own
 // ways off the page lose no lesson: while an exercise window is loaded, Back stays on the page and
 // closes nothing, however often, and a reload asks first; without one, both leave.
 import { test } from 'node:test';
@@ -8,27 +9,33 @@ import { clickAll, ctl, loadedWindows, openProgram, openWindow, useBrowser, win 
 
 const shared = useBrowser();
 const closeBox = (window) => (page) => win(page, window).getByRole('button', { name: 'Chiudi' }).click();
+// The key that the close box names closes the front window as the box does.
+const closeKey = (window) => async (page) => page.keyboard.press(await win(page, window).getByRole('button', { name: 'Chiudi' })
+  .getAttribute('aria-keyshortcuts'));
 
-// The windows opened, how one is closed, and the windows loaded afterwards.
+// The windows opened, the one closed in front, and the windows loaded afterwards.
 const closings = [
-  [['frm9999scelta'], closeBox('frm9999scelta'), ['frm9999inizio']],
+  [['frm9999scelta'], 'frm9999scelta', ['frm9999inizio']],
   // The exercise window does not open its menu; the subtraction loaded by the marker reset stays hidden.
-  [['frm9999scelta', 'frm9999inizio.cmdadd'], closeBox('frm9999addizioni'), ['frm9999scelta', 'frm9999sottrazioni']],
+  [['frm9999scelta', 'frm9999inizio.cmdadd'], 'frm9999addizioni', ['frm9999scelta', 'frm9999sottrazioni']],
 ];
 const endings = [
   ['the exit button', (page) => ctl(page, 'frmuno', 'cmdesci').click()],
   ['Esc', (page) => page.keyboard.press('Escape')],
   ['the close box of the last window shown', closeBox('frmuno')],
+  ['the close key in the last window shown', closeKey('frmuno')],
 ];
 
-for (const [[window, ...clicks], close, after] of closings) {
-  test(`close box: ${after}`, async () => {
-    const page = await openProgram(shared);
-    await openWindow(page, window);
-    await clickAll(page, clicks);
-    await close(page);
-    assert.deepEqual(await loadedWindows(page), after);
-  });
+for (const [[window, ...clicks], closed, after] of closings) {
+  for (const [way, close] of [['close box', closeBox], ['close key', closeKey]]) {
+    test(`${way}: ${after}`, async () => {
+      const page = await openProgram(shared);
+      await openWindow(page, window);
+      await clickAll(page, clicks);
+      await close(closed)(page);
+      assert.deepEqual(await loadedWindows(page), after);
+    });
+  }
 }
 
 for (const [way, end] of endings) {

@@ -1,8 +1,8 @@
 // Windows stack and move as on a desktop: dragged by their caption bar, brought in front by a
-// click or when the core opens them again, where the pupil left them.
+// click or when the core opens them again, where the pupil left them, or by the next-window key.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { ctl, openProgram, openWindow, useBrowser, win } from './support/program.mjs';
+import { ctl, focusedName, openProgram, openWindow, readLayouts, useBrowser, win } from './support/program.mjs';
 
 const shared = useBrowser();
 const front = (page) => page.evaluate(() => document.querySelector('[role="dialog"].active').dataset.name);
@@ -22,4 +22,23 @@ test('drag by the caption bar, click to the front, reopen to the front', async (
   assert.equal(await front(page), 'frm9999inizio');
   await ctl(page, 'frm9999inizio', 'cmdmolt').click();
   assert.deepEqual([await front(page), await chooser.boundingBox()], ['frm9999scelta', after]);
+});
+
+test('without a mouse: the next-window key brings the window behind to the front on its first control', async () => {
+  const page = await openProgram(shared);
+  const { tabOrder } = (await readLayouts(page)).get('frm9999inizio');
+  await openWindow(page, 'frm9999scelta');
+  // Keys, then the window in front and the control with the focus.
+  const steps = [
+    ['Alt+Comma', 'frm9999inizio', tabOrder[0]],
+    ['Tab', 'frm9999inizio', tabOrder[1]],
+    ['Alt+Comma', 'frm9999scelta', 'cmd1'],
+    // The close key gives the window left in front the focus it had.
+    ['Alt+Period', 'frm9999inizio', tabOrder[1]],
+    ['Alt+Comma', 'frm9999inizio', tabOrder[1]],
+  ];
+  for (const [keys, inFront, focused] of steps) {
+    await page.keyboard.press(keys);
+    assert.deepEqual([keys, await front(page), await focusedName(page)], [keys, inFront, focused]);
+  }
 });

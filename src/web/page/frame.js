@@ -3,6 +3,7 @@
 // centring counts it exactly.
 
 import { assetUrl, TWIPS_PER_PIXEL } from './units.js';
+import { CLOSE_KEY } from './window_keys.js';
 
 const BORDER = 3;
 const CAPTION_BAR = 24;
@@ -57,6 +58,7 @@ export function createFrame(caption, onClose, onMoved) {
   close.className = 'close-box';
   close.tabIndex = -1;
   close.setAttribute('aria-label', 'Chiudi');
+  close.setAttribute('aria-keyshortcuts', CLOSE_KEY.name);
   // The cross comes from the caption's own face, as every text of the page comes from the faces
   // it ships: a sign they lack sends the browser through the system's fonts, which differ from one
   // machine to the next and make the first look wait.

@@ -1,10 +1,12 @@
 // All loaded windows on the page: creates, updates, stacks and removes them as the core's state
-// says, and turns the keys that belong to a window (Tab, Esc, Alt+letter) into its events.
+// says, and turns the keys that belong to a window (Tab, Esc, Alt+letter) into its events, and
+// the window manager's keys into closing and stacking windows.
 
 import { FRAME_TWIPS, keepWithinReach } from './frame.js';
 import { px, TWIPS_PER_PIXEL } from './units.js';
 import { visibleArea } from './visible_area.js';
 import { WindowView } from './window.js';
+import { CLOSE_KEY, NEXT_KEY, pressed } from './window_keys.js';
 
 /** @typedef {import('./types.js').WindowLayout} WindowLayout */
 /** @typedef {import('./types.js').WindowState} WindowState */
@@ -247,6 +249,34 @@ export class ProgramView {
     if (!this.takesFocus(view, event)) event.preventDefault();
   }
 
+  /**
+   * Closes a window as its close box does; the window in front then takes the focus it had, as
+   * the window a desktop activates next.
+   * @param {WindowView} view
+   */
+  close(view) {
+    this.events.closeBox(view.layout.name);
+    if (this.viewOf(document.activeElement)) return;
+    const front = this.frontView();
+    if (front) front.focusControl(this.slots.get(front.layout.name)?.focus ?? '');
+  }
+
+  // The front window goes behind every other, and the one that comes to the front takes the focus
+  // on its first control.
+  bringNextToFront() {
+    const order = [...this.slots.values()].map(({ view }) => view)
+      .sort((a, b) => Number(a.element.style.zIndex) - Number(b.element.style.zIndex));
+    const front = this.frontView();
+    if (!front || order.filter((view) => view.shown).length < 2) return;
+    order.splice(order.indexOf(front), 1);
+    order.unshift(front);
+    order.forEach((view, index) => { view.element.style.zIndex = String(index + 1); });
+    this.topZ = order.length;
+    this.markActive();
+    const next = this.frontView();
+    next?.tabTarget(undefined, false)?.element.focus({ preventScroll: true });
+  }
+
   /** @param {KeyboardEvent} event */
   onKey(event) {
     const view = this.viewOf(document.activeElement) ?? this.frontView();
@@ -258,6 +288,12 @@ export class ProgramView {
     } else if (isTab(event) && !event.altKey) {
       event.preventDefault();
       view.tabTarget(view.controlOf(document.activeElement), event.shiftKey)?.element.focus({ preventScroll: true });
+    } else if (pressed(event, CLOSE_KEY) || pressed(event, NEXT_KEY)) {
+      event.preventDefault();
+      // A key held down closes one window, not every window in turn.
+      if (event.repeat) return;
+      if (pressed(event, CLOSE_KEY)) this.close(view);
+      else this.bringNextToFront();
     } else if (event.altKey && !event.shiftKey) {
       // As on the desktop, an access key is Alt and its letter alone: Alt+Shift+letter is the
       // browser's (Chromium groups tabs with it).
