@@ -2,6 +2,7 @@
 // says, and turns the keys that belong to a window (Tab, Esc, Alt+letter) into its events, and
 // the window manager's keys into closing and stacking windows.
 
+import { Announcer, heardIn } from './announcer.js';
 import { FRAME_TWIPS, keepWithinReach } from './frame.js';
 import { px, TWIPS_PER_PIXEL } from './units.js';
 import { visibleArea } from './visible_area.js';
@@ -49,6 +50,9 @@ export class ProgramView {
     /** Windows the page put where it expects the core to put them, until the core says. */
     this.unplaced = new Set();
     this.topZ = 0;
+    this.announcer = new Announcer();
+    /** What the state being drawn has to say to a screen reader. @type {string[]} */
+    this.heard = [];
     this.area = visibleArea();
     this.deskSize = { width: 0, height: 0 };
     this.fit();
@@ -148,17 +152,22 @@ export class ProgramView {
         this.slots.delete(name);
       }
     }
+    this.heard = [];
     if (!state.ended) for (const window of state.windows) this.syncWindow(window);
     this.markActive();
+    this.announcer.say(this.heard);
   }
 
   /** @param {WindowState} state one window as the core told it: whole at first, then what changed */
   syncWindow(state) {
     let slot = this.slots.get(state.name);
+    const loaded = !slot;
     if (!slot) slot = this.create(state);
     else if (this.unplaced.delete(state.name)) slot.view.placeAt(state.left ?? 0, state.top ?? 0);
     const wasShown = slot.view.shown;
-    slot.view.apply(state);
+    const seen = slot.view.apply(state);
+    // A window that comes is read by its name and focus; one that stays has its changes read.
+    if (!loaded && wasShown && slot.view.shown) this.heard.push(...heardIn(slot.view, seen));
     if (state.focus !== undefined) slot.focus = state.focus;
     // A raise or a focus asked for while the window is hidden is done when it is shown.
     if (state.raises !== undefined && state.raises !== slot.raises) {

@@ -46,6 +46,14 @@ export class WindowView {
       this.client.append(control.element);
       this.connect(control, events);
     }
+    // A screen reader reads a window in the order of its elements: a bare value right after the
+    // label that tells what it is. They stand side by side, so neither is drawn over the other.
+    for (const control of this.controls) {
+      const label = control.design.labelledBy ? this.control(control.design.labelledBy) : undefined;
+      label?.element.after(control.element);
+    }
+    /** The controls as a screen reader reads them. */
+    this.readingOrder = [...this.client.children].map((element) => this.controlOf(element)).filter((c) => c !== undefined);
     this.setUpTabOrder();
   }
 
@@ -101,12 +109,21 @@ export class WindowView {
     return !this.element.hidden;
   }
 
-  /** @param {WindowState} state */
+  /**
+   * @param {WindowState} state
+   * @returns {Control[]} the labels whose change the pupil sees, in reading order
+   */
   apply(state) {
-    for (const control of state.controls ?? []) this.control(control.name)?.apply(control);
-    if (state.state === undefined) return;
-    const hidden = state.state !== 'shown';
-    if (this.element.hidden !== hidden) this.element.hidden = hidden;
+    const seen = new Set();
+    for (const change of state.controls ?? []) {
+      const control = this.control(change.name);
+      if (control?.apply(change) && control.design.kind === 'Label') seen.add(control);
+    }
+    if (state.state !== undefined) {
+      const hidden = state.state !== 'shown';
+      if (this.element.hidden !== hidden) this.element.hidden = hidden;
+    }
+    return this.readingOrder.filter((control) => seen.has(control));
   }
 
   /** @param {number} left @param {number} top in twips: the frame's outer corner */
