@@ -31,24 +31,4 @@ TEST(LayoutNames, NoLabelHasAFixedNameAndEveryButtonNameStartsWithItsCaption) {
     }
 }
 
-// A bare value is read with the label that tells what it is: one of its own window, beside it.
-TEST(LayoutNames, AValueIsLabelledByALabelOfItsWindowInItsRow) {
-    int labelled = 0;
-    for (WindowId window : kAllWindows) {
-        const WindowLayout& layout = layoutOf(window);
-        for (const ControlSpec& design : layout.controls) {
-            if (design.labelledBy.empty()) continue;
-            SCOPED_TRACE(std::string(windowName(window)) + "." + std::string(design.name));
-            ++labelled;
-            const ControlSpec* label = findControl(layout, design.labelledBy);
-            ASSERT_NE(label, nullptr);
-            EXPECT_EQ(label->kind, Kind::Label);
-            EXPECT_EQ(label->rect.top, design.rect.top);
-            EXPECT_LT(label->rect.left + label->rect.width, design.rect.left);
-        }
-    }
-    // The two counts of each score window.
-    EXPECT_EQ(labelled, 4);
-}
-
 }  // namespace

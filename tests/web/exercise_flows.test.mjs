@@ -22,15 +22,13 @@ const exercises = [
   ['frm9999divisioni', 'cmdcontrolla', 'txtk1', 'txtkris', '4', 'txtparu4', 'rw', 'Non ci siamo. Esercitati di più'],
 ];
 
-// What the page has handed a screen reader since last asked: the texts put into a live region.
+// What the page has put into a live region for a screen reader since last asked.
 const heard = (page) => page.evaluate(() => {
   if (!globalThis.heard) {
     globalThis.heard = [];
-    new MutationObserver((records) => {
-      for (const node of records.flatMap((record) => [...record.addedNodes])) {
-        if (node.parentElement?.closest('[aria-live]:not([aria-live="off"]), [role="alert"], [role="status"], [role="log"]')) globalThis.heard.push(node.textContent);
-      }
-    }).observe(document.body, { subtree: true, childList: true });
+    new MutationObserver((records) => globalThis.heard.push(...records.flatMap((record) => [...record.addedNodes])
+      .filter((node) => node.parentElement?.closest('[aria-live]:not([aria-live="off"]), [role="alert"], [role="status"]'))
+      .map((node) => node.textContent))).observe(document.body, { subtree: true, childList: true });
   }
   return globalThis.heard.splice(0);
 });
