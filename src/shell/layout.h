@@ -72,6 +72,9 @@ struct ControlSpec {
     // Italian name for screen readers of a control without a text of its own; never shown. A
     // label has none: a reader reads what it shows. A button's name begins with its caption.
     std::string_view accessibleName;
+    // The label whose caption tells what this one's bare value is ("Risposte giuste:" beside its
+    // count): a screen reader reads the two together.
+    std::string_view labelledBy;
 };
 
 struct WindowLayout {

@@ -14,6 +14,9 @@ export async function launchFirefox(display) {
   });
   try {
     const page = (await browser.pages())[0] ?? await browser.newPage();
+    // Each test starts afresh from a page that may hold a lesson, which asks before it is left: the
+    // answer is to leave, as WebKitWebDriver gives it by itself.
+    page.on('dialog', (dialog) => { if (dialog.type() === 'beforeunload') dialog.accept().catch(() => {}); });
     return {
       windowClass: 'firefox',
       goto: async (url) => { await page.goto(url, { waitUntil: 'load' }); },

@@ -1,5 +1,6 @@
 // Buttons pressed from the keyboard: Esc presses the cancel button, Alt with the access letter
-// its button (also letters the browser keeps for itself), Enter and Space the focused button.
+// its button (also letters the browser keeps for itself, but never with Shift), Enter and Space
+// the focused button.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { ctl, loadedWindows, openProgram, openWindow, useBrowser } from './support/program.mjs';
@@ -19,6 +20,9 @@ const cases = [
   ['frm999divisioni', 'Alt+p', ['frm999divisioni', 'frm999punteggio']],
   ['frm999punteggio', 'Alt+c', ['frm999addizioni', 'frm999divisioni', 'frm999moltiplicazioni', 'frm999punteggio', 'frm999sottrazioni'], 'lblrisg', '0'],
   ['frm999addizioni', 'Alt+z', ['frm999addizioni', 'frm999sottrazioni'], 'lblmessaggio', ''],
+  // Qt presses no button on Alt+Shift+letter, nor does the page.
+  ['frm999addizioni', 'Alt+Shift+C', ['frm999addizioni', 'frm999sottrazioni'], 'lblmessaggio', ''],
+  ['frm999punteggio', 'Alt+Shift+C', ['frm999addizioni', 'frm999punteggio', 'frm999sottrazioni']],
   ['frm999inizio', 'Enter', ['frmuno']],
   ['frmuno', 'Space', ['frm999inizio']],
 ];

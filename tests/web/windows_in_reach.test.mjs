@@ -1,9 +1,11 @@
-// No window can be lost: a drag past any edge, a page made smaller and a window shown again all
-// leave its caption bar within reach; on a screen smaller than the windows the desk is drawn
-// smaller, and every control is seen and answers the finger that taps it.
+// No window can be lost: a drag past any edge and a window shown again leave its caption bar
+// within reach; a page that turns, shrinks, zooms or loses part of itself to an on-screen keyboard
+// gets every window as a fresh start there would, and a window the pupil moved wholly on it; on a
+// screen smaller than the windows the desk is drawn smaller, and every control is seen and answers
+// the finger that taps it.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { ctl, openProgram, useBrowser, win } from './support/program.mjs';
+import { ctl, focusedName, openProgram, openWindow, useBrowser, win } from './support/program.mjs';
 
 const shared = useBrowser();
 
@@ -41,7 +43,65 @@ for (const [edge, by] of edges) {
   });
 }
 
-test('a page made smaller keeps every window within reach, also one hidden meanwhile', async () => {
+/** Each shown window's place on the page, in CSS pixels. */
+const boxes = (page) => page.locator('[role="dialog"]:visible').evaluateAll((all) =>
+  Object.fromEntries(all.map((el) => [el.dataset.name, el.getBoundingClientRect().toJSON()])));
+
+/** The page made as `device` is (a zoom is a larger pixel ratio on fewer CSS pixels), or shortened
+ * to `keyboard` pixels by an on-screen keyboard (0: gone) as Safari reports one. */
+async function reshape(page, { viewport, deviceScaleFactor = 1, isMobile = false, keyboard }) {
+  if (keyboard !== undefined) {
+    return page.evaluate((height) => {
+      if (height) Object.defineProperty(visualViewport, 'height', { configurable: true, get: () => height });
+      else delete visualViewport.height;
+      visualViewport.dispatchEvent(new Event('resize'));
+    }, keyboard);
+  }
+  await (await page.context().newCDPSession(page)).send('Emulation.setDeviceMetricsOverride', { ...viewport, deviceScaleFactor, mobile: isMobile });
+  await page.waitForFunction((width) => innerWidth === width, viewport.width);
+  // A resize is told to the page at the next frame, before that frame's callbacks.
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+}
+
+const touch = (width, height) => ({ viewport: { width, height }, hasTouch: true, isMobile: true });
+const laptop = { viewport: { width: 1366, height: 768 } };
+// The device the pupil starts on, what the page becomes (for a keyboard, also the size of a fresh
+// start to compare with), the window open and the cell focused.
+const changes = [
+  ['a phone turned', touch(640, 360), touch(360, 640), 'frmuno'],
+  ['a 7-inch tablet turned', touch(600, 960), touch(960, 600), 'frmuno'],
+  ['a laptop browser snapped to half the screen', laptop, { viewport: { width: 683, height: 768 } }, 'frmuno'],
+  ['a laptop zoomed to 150%', laptop, { viewport: { width: 911, height: 512 }, deviceScaleFactor: 1.5 }, 'frm999addizioni'],
+  ['a whiteboard zoomed to 250%', { viewport: { width: 1920, height: 1080 }, hasTouch: true },
+    { viewport: { width: 768, height: 432 }, deviceScaleFactor: 2.5 }, 'frm999addizioni'],
+  ['an on-screen keyboard over a phone', touch(360, 640), { ...touch(360, 360), keyboard: 360 }, 'frm999addizioni', 'txturis'],
+];
+
+for (const [change, from, to, window, cell] of changes) {
+  test(`${change}: every window where a fresh start puts it, whole on the page, and back again`, async () => {
+    const open = async (device) => {
+      const page = await openProgram(shared, { device });
+      await openWindow(page, window);
+      if (cell) await ctl(page, window, cell).focus();
+      return [page, await boxes(page)];
+    };
+    const { keyboard, ...fresh } = to;
+    const [freshPage, wanted] = await open(fresh);
+    await freshPage.context().close();
+    const [page, before] = await open(from);
+    await reshape(page, to);
+    const now = await boxes(page);
+    assert.deepEqual(now, wanted);
+    assert.ok(Object.values(now).every((box) => box.left >= 0 && box.top >= 0 && box.right <= to.viewport.width && box.bottom <= to.viewport.height), JSON.stringify(now));
+    // The cell keeps the focus, in sight above the keyboard.
+    if (cell) assert.equal(await focusedName(page), cell);
+    await reshape(page, keyboard ? { keyboard: 0 } : from);
+    assert.deepEqual(await boxes(page), before);
+    await page.context().close();
+  });
+}
+
+test('a page made smaller brings the windows the pupil moved wholly onto it, also one hidden meanwhile; one of the same size moves none', async () => {
   const page = await openProgram(shared, { device: { viewport: { width: 1024, height: 768 } } });
   await ctl(page, 'frmuno', 'cmd999').click();
   await ctl(page, 'frm999inizio', 'cmdadd').click();
@@ -49,13 +109,18 @@ test('a page made smaller keeps every window within reach, also one hidden meanw
   // The score hides the exercise, which the level menu shows again where it was.
   await ctl(page, 'frm999addizioni', 'cmdpunteggio').click();
   await drag(page, 'frm999punteggio', [600, 400]);
-  await page.setViewportSize({ width: 700, height: 600 });
-  const reach = [await captionOnPage(page, 'frm999punteggio')];
+  // Browsers also tell of a resize, and the visual viewport of a scroll, that change nothing.
+  const dragged = await boxes(page);
+  await page.evaluate(() => ['resize', 'scroll'].forEach((kind) => [window, visualViewport].forEach((on) => on.dispatchEvent(new Event(kind)))));
+  assert.deepEqual(await boxes(page), dragged);
+  await reshape(page, { viewport: { width: 700, height: 600 } });
+  const seen = [await boxes(page)];
   await ctl(page, 'frm999punteggio', 'cmdcalcola').click();
   await ctl(page, 'frm999punteggio', 'cmdok').click();
   await ctl(page, 'frm999inizio', 'cmdadd').click();
-  reach.push(await captionOnPage(page, 'frm999addizioni'));
-  for (const bar of reach) assert.ok(bar.width >= 40 && bar.height === bar.full, JSON.stringify(bar));
+  seen.push(await boxes(page));
+  // Each hung off the right and the bottom, and is moved no further than onto the page.
+  for (const box of seen.flatMap(Object.values)) assert.deepEqual([box.right, box.bottom], [700, 600]);
   await page.context().close();
 });
 

@@ -249,8 +249,8 @@ std::string valueAfter(const std::string& json, std::size_t at, std::string_view
     return json.substr(start, json.find_first_of(",}", start) - start);
 }
 
-// The rules the page draws by come from the core: each control's icon side and whether it is
-// read out, each window's check button.
+// The rules the page draws by come from the core: each control's icon side, whether it is read
+// out and the label it is read with, each window's check button.
 TEST(WebBridge, LayoutsCarryTheCoresIconSidesAnnouncedLabelsAndCheckButtons) {
     const std::string layouts = vt_layouts();
     for (WindowId id : kAllWindows) {
@@ -265,6 +265,7 @@ TEST(WebBridge, LayoutsCarryTheCoresIconSidesAnnouncedLabelsAndCheckButtons) {
             ASSERT_NE(at, std::string::npos);
             EXPECT_EQ(valueAfter(window, at, "iconSide"), std::to_string(iconSide(control)));
             EXPECT_EQ(valueAfter(window, at, "announced"), announced(control) ? "true" : "false");
+            EXPECT_EQ(valueAfter(window, at, "labelledBy"), "\"" + std::string(control.labelledBy) + "\"");
         }
     }
     const std::string menu = windowJson(layouts, "frmuno");

@@ -65,6 +65,7 @@ void writeControlSpec(JsonWriter& json, const ControlSpec& design) {
     json.key("announced").boolean(announced(design));
     json.key("tooltip").string(design.tooltip);
     json.key("accessibleName").string(design.accessibleName);
+    json.key("labelledBy").string(design.labelledBy);
     json.endObject();
 }
 

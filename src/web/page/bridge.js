@@ -12,6 +12,8 @@ import { embedded } from './embedded.js';
  * @property {() => WindowLayout[]} layouts
  * @property {(screen: SizeTwips, frame: SizeTwips) => ProgramState} start
  * @property {(screen: SizeTwips, frame: SizeTwips) => void} setScreen
+ * @property {(window: string, screen: SizeTwips, frame: SizeTwips) => {left: number, top: number}} centred
+ *   where the core puts the window on that screen
  * @property {(window: string, control: string) => ProgramState} click
  * @property {(window: string, control: string, text: string) => ProgramState} edit
  * @property {(window: string, control: string) => ProgramState} resend
@@ -79,10 +81,12 @@ export async function loadBridge() {
     }
   };
   const setScreen = core.cwrap('vt_set_screen', null, ['number', 'number', 'number', 'number']);
+  const centred = json('vt_centred', ['string', 'number', 'number', 'number', 'number']);
   return {
     layouts: json('vt_layouts', []),
     start: (screen, frame) => start(screen.width, screen.height, frame.width, frame.height),
     setScreen: (screen, frame) => setScreen(screen.width, screen.height, frame.width, frame.height),
+    centred: (window, screen, frame) => centred(window, screen.width, screen.height, frame.width, frame.height),
     click: json('vt_click', ['string', 'string']),
     edit,
     resend,

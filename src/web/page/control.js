@@ -15,8 +15,6 @@ function createLabel(design) {
   const label = document.createElement('div');
   label.className = 'label';
   label.style.textAlign = design.align.toLowerCase();
-  // The core names the labels read out as they change.
-  if (design.announced) label.setAttribute('role', 'alert');
   return label;
 }
 
@@ -148,9 +146,14 @@ export class Control {
     return this.design.kind === 'Button' ? accessLetter(this.shownText ?? '') : '';
   }
 
-  /** @param {ControlState} state */
+  /**
+   * @param {ControlState} state
+   * @returns {boolean} whether the pupil sees it change: a new text, or the control shown; for the
+   *   label the core announces, any text the core set, the same again included
+   */
   apply(state) {
-    if (state.text !== undefined) this.applyText(state.text);
+    let seen = false;
+    if (state.text !== undefined) seen = this.applyText(state.text) || this.design.announced;
     if (state.fore !== undefined) {
       const fore = state.fore ? cssColour(state.fore) : '';
       if (fore !== this.shownFore) {
@@ -158,18 +161,24 @@ export class Control {
         this.element.style.color = fore;
       }
     }
-    if (state.visible !== undefined && this.element.hidden === state.visible) this.element.hidden = !state.visible;
+    if (state.visible !== undefined && this.element.hidden === state.visible) {
+      this.element.hidden = !state.visible;
+      seen ||= state.visible;
+    }
+    return seen;
   }
 
-  /** @param {string} text */
+  /** @param {string} text @returns {boolean} whether it shows another text now */
   applyText(text) {
     if (this.element instanceof HTMLInputElement) {
-      if (this.element.value !== text) this.element.value = text;
-      return;
+      if (this.element.value === text) return false;
+      this.element.value = text;
+      return true;
     }
-    if (text === this.shownText) return;
+    if (text === this.shownText) return false;
     this.shownText = text;
     if (this.design.kind === 'Label') this.element.textContent = text;
     else if (this.design.kind === 'Button') showCaption(this.element, text);
+    return true;
   }
 }

@@ -3,6 +3,7 @@
 // centring counts it exactly.
 
 import { assetUrl, TWIPS_PER_PIXEL } from './units.js';
+import { CLOSE_KEY } from './window_keys.js';
 
 const BORDER = 3;
 const CAPTION_BAR = 24;
@@ -31,9 +32,10 @@ export function centredOn(screen, layout) {
 /**
  * @param {string} caption
  * @param {() => void} onClose
+ * @param {() => void} onMoved the pupil moved the window by its caption bar
  * @returns {HTMLElement}
  */
-export function createFrame(caption, onClose) {
+export function createFrame(caption, onClose, onMoved) {
   const element = document.createElement('section');
   element.className = 'window';
   element.setAttribute('role', 'dialog');
@@ -56,6 +58,7 @@ export function createFrame(caption, onClose) {
   close.className = 'close-box';
   close.tabIndex = -1;
   close.setAttribute('aria-label', 'Chiudi');
+  close.setAttribute('aria-keyshortcuts', CLOSE_KEY.name);
   // The cross comes from the caption's own face, as every text of the page comes from the faces
   // it ships: a sign they lack sends the browser through the system's fonts, which differ from one
   // machine to the next and make the first look wait.
@@ -63,7 +66,7 @@ export function createFrame(caption, onClose) {
   close.addEventListener('click', onClose);
   bar.append(icon, title, close);
   element.append(bar);
-  makeDraggable(element, bar);
+  makeDraggable(element, bar, onMoved);
   return element;
 }
 
@@ -94,11 +97,27 @@ export function keepWithinReach(element) {
 }
 
 /**
+ * Moves a window of `size` (its frame's, in the desk's pixels) as little as it must to be wholly
+ * on a desk of `desk`'s size, as a desktop moves windows onto a screen made smaller. One larger
+ * than the desk keeps its caption bar and its left edge on it.
+ * @param {HTMLElement} element
+ * @param {{width: number, height: number}} size
+ * @param {{width: number, height: number}} desk
+ */
+export function moveWhollyOnto(element, size, desk) {
+  const left = parseFloat(element.style.left) || 0;
+  const top = parseFloat(element.style.top) || 0;
+  element.style.left = `${Math.max(0, Math.min(left, desk.width - size.width))}px`;
+  element.style.top = `${Math.max(0, Math.min(top, desk.height - size.height))}px`;
+}
+
+/**
  * The caption bar moves the window, as on a desktop; the close box stays a button.
  * @param {HTMLElement} element
  * @param {HTMLElement} bar
+ * @param {() => void} onMoved
  */
-function makeDraggable(element, bar) {
+function makeDraggable(element, bar, onMoved) {
   bar.addEventListener('pointerdown', (down) => {
     if (down.button !== 0 || (down.target instanceof Element && down.target.closest('.close-box'))) return;
     const desk = element.offsetParent;
@@ -111,7 +130,11 @@ function makeDraggable(element, bar) {
     const startY = down.clientY / scale - element.offsetTop;
     bar.setPointerCapture(down.pointerId);
     /** @param {PointerEvent} move */
-    const follow = (move) => placeWithinReach(element, move.clientX / scale - startX, move.clientY / scale - startY);
+    const follow = (move) => {
+      const [left, top] = [element.offsetLeft, element.offsetTop];
+      placeWithinReach(element, move.clientX / scale - startX, move.clientY / scale - startY);
+      if (element.offsetLeft !== left || element.offsetTop !== top) onMoved();
+    };
     const stop = () => {
       bar.removeEventListener('pointermove', follow);
       bar.removeEventListener('pointerup', stop);

@@ -4,11 +4,13 @@
 import { loadBridge } from './bridge.js';
 import { firstLook } from './first_look.js';
 import { CAPTION_FONT, centredOn, FRAME_TWIPS } from './frame.js';
+import { LeavingGuard } from './leaving.js';
 import { keepOffline } from './offline.js';
 import { Beeper, Timers, whenIdle } from './services.js';
 import { atMost, FACE_WAIT_MS, SAYS, StartWatch, whyNotLoaded } from './starting.js';
 import { assetUrl, fontShorthand } from './units.js';
 import { ProgramView } from './view.js';
+import { watchVisibleArea } from './visible_area.js';
 
 /** @typedef {import('./bridge.js').Bridge} Bridge */
 /** @typedef {import('./types.js').ProgramState} ProgramState */
@@ -81,6 +83,7 @@ async function main(watch) {
     else waiting.push(now);
   };
   const beeper = new Beeper();
+  const leaving = new LeavingGuard();
   for (const kind of ['pointerdown', 'keydown']) document.addEventListener(kind, () => beeper.prepare(), { capture: true, once: true });
   const timers = new Timers((window) => send((core) => core.tick(window)));
   const view = new ProgramView(desk, firstLook ? [firstLook.layout] : [], {
@@ -89,6 +92,18 @@ async function main(watch) {
     escape: (window) => send((core) => core.escape(window)),
     closeBox: (window) => send((core) => core.closeBox(window)),
     focusIn: (window, control) => send((core) => core.focusIn(window, control)),
+  }, (layout) => centre(layout));
+  /**
+   * Where the core centres a window on the desk; before it is in, where it will.
+   * @param {WindowLayout} layout @returns {{left: number, top: number}}
+   */
+  function centre(layout) {
+    return bridge ? bridge.centred(layout.name, view.screen(), FRAME_TWIPS) : centredOn(view.screen(), layout);
+  }
+  // The screen the core centres the windows it loads on is the desk, fitted to what shows of the page.
+  watchVisibleArea((area) => {
+    view.fitTo(area);
+    bridge?.setScreen(view.screen(), FRAME_TWIPS);
   });
 
   // Drawing a state moves the focus, which is itself an event for the core: its state is drawn
@@ -116,6 +131,7 @@ async function main(watch) {
   /** @param {ProgramState} state */
   function draw(state) {
     view.sync(state);
+    leaving.hold(view.holdsLesson());
     // The tone is set going once the frame with its message is drawn, when the page is idle: the
     // message and whatever the pupil does next come first.
     if (state.beeps > 0) requestAnimationFrame(() => whenIdle(() => beeper.beep(state.beeps)));
@@ -148,7 +164,6 @@ async function main(watch) {
     ended.hidden = true;
     run(() => core.start(view.screen(), FRAME_TWIPS));
   });
-  window.addEventListener('resize', () => core.setScreen(view.screen(), FRAME_TWIPS));
   bridge = core;
   run(() => core.start(view.screen(), FRAME_TWIPS));
   for (const event of waiting.splice(0)) event();

@@ -7,7 +7,7 @@
  * @typedef {{name: string, kind: Kind, rect: [number, number, number, number], caption: string,
  *   fore: Rgb | null, back: Rgb | null, font: Font, align: 'Left' | 'Center' | 'Right',
  *   visible: boolean, picture: string, iconSide: number, announced: boolean, tooltip: string,
- *   accessibleName: string}} ControlSpec
+ *   accessibleName: string, labelledBy: string}} ControlSpec
  * @typedef {{name: string, caption: string, clientWidth: number, clientHeight: number,
  *   background: Rgb, mainWindow: boolean, cancelButton: string, checkButton: string,
  *   initialFocus: string,

@@ -2,7 +2,7 @@
 // the table's controls. It forwards what the pupil does and shows what apply() is given.
 
 import { Control } from './control.js';
-import { createFrame } from './frame.js';
+import { createFrame, FRAME_TWIPS, moveWhollyOnto } from './frame.js';
 import { cssColour, px } from './units.js';
 
 // WebKit keeps no more than this many characters in a field, and silently drops the rest of a
@@ -27,7 +27,9 @@ export class WindowView {
    */
   constructor(layout, events) {
     this.layout = layout;
-    this.element = createFrame(layout.caption, () => events.closeBox(layout.name));
+    /** Whether the pupil has moved the window from where the core put it. */
+    this.movedByPupil = false;
+    this.element = createFrame(layout.caption, () => events.closeBox(layout.name), () => { this.movedByPupil = true; });
     this.element.dataset.name = layout.name;
     this.client = document.createElement('div');
     this.client.className = 'client';
@@ -44,6 +46,14 @@ export class WindowView {
       this.client.append(control.element);
       this.connect(control, events);
     }
+    // A screen reader reads a window in the order of its elements: a bare value right after the
+    // label that tells what it is. They stand side by side, so neither is drawn over the other.
+    for (const control of this.controls) {
+      const label = control.design.labelledBy ? this.control(control.design.labelledBy) : undefined;
+      label?.element.after(control.element);
+    }
+    /** The controls as a screen reader reads them. */
+    this.readingOrder = [...this.client.children].map((element) => this.controlOf(element)).filter((c) => c !== undefined);
     this.setUpTabOrder();
   }
 
@@ -99,18 +109,33 @@ export class WindowView {
     return !this.element.hidden;
   }
 
-  /** @param {WindowState} state */
+  /**
+   * @param {WindowState} state
+   * @returns {Control[]} the labels whose change the pupil sees, in reading order
+   */
   apply(state) {
-    for (const control of state.controls ?? []) this.control(control.name)?.apply(control);
-    if (state.state === undefined) return;
-    const hidden = state.state !== 'shown';
-    if (this.element.hidden !== hidden) this.element.hidden = hidden;
+    const seen = new Set();
+    for (const change of state.controls ?? []) {
+      const control = this.control(change.name);
+      if (control?.apply(change) && control.design.kind === 'Label') seen.add(control);
+    }
+    if (state.state !== undefined) {
+      const hidden = state.state !== 'shown';
+      if (this.element.hidden !== hidden) this.element.hidden = hidden;
+    }
+    return this.readingOrder.filter((control) => seen.has(control));
   }
 
   /** @param {number} left @param {number} top in twips: the frame's outer corner */
   placeAt(left, top) {
     this.element.style.left = `${px(left)}px`;
     this.element.style.top = `${px(top)}px`;
+  }
+
+  /** Wholly on a desk of that size, in pixels, shown or hidden. @param {{width: number, height: number}} desk */
+  moveWhollyOnto(desk) {
+    const size = { width: px(this.layout.clientWidth + FRAME_TWIPS.width), height: px(this.layout.clientHeight + FRAME_TWIPS.height) };
+    moveWhollyOnto(this.element, size, desk);
   }
 
   /** @param {string} name */
