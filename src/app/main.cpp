@@ -37,7 +37,7 @@ int main(int, char* argv[]) {
     ui::installFontSubstitutions();
 
     Program program(services.services(), windowMaker());
-    ui::ProgramView view(program, &services.screen);
+    ui::ProgramView view(program, &services.placement);
     services.timers.setTickHandler([&view](WindowId window) { view.tick(window); });
     QObject::connect(&view, &ui::ProgramView::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // What the other windows need on their first showing is made ready as the pupil starts, so

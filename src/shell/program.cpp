@@ -9,7 +9,7 @@ Program::Program(Services services, const WindowMaker& windows) : services_(serv
 Program::~Program() = default;
 
 void Program::start() {
-    open(WindowId::frmuno);
+    open(*windowOf(Unit::MainMenu));
     afterEvent();
 }
 

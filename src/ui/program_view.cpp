@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <utility>
 
+#include "ui/placement.h"
 #include "ui/qt_services.h"
 #include "ui/twips.h"
-#include "ui/x11_desktop.h"
 
 namespace vertola::ui {
 
-ProgramView::ProgramView(Program& program, QtScreen* screen) : program_(program), screen_(screen) {
+ProgramView::ProgramView(Program& program, Placement* placement) : program_(program), placement_(placement) {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { onFocusChanged(now); });
 }
 
@@ -75,14 +75,12 @@ void ProgramView::syncWindow(WindowId id) {
     // before it measures any text: wrapping the captions loads the font database. Nothing is
     // painted in between, so the first picture is the final one.
     if (appearing) {
-        if (std::exchange(slot.centreByGravity, false)) {
-            slot.frameToCheck = true;
-            showWithCentreGravity(widget);
-        } else {
+        if (placement_)
+            placement_->show(widget, window->layout().mainWindow);
+        else
             widget.show();
-        }
-        // Where a window manager puts windows on screen, the windows this one replaces wait for it.
-        slot.arriving = onX11();
+        // The windows this one replaces wait for it to be on the screen.
+        slot.arriving = placement_ != nullptr;
         if (QWindow* handle = widget.windowHandle()) handle->installEventFilter(this);
     }
     widget.apply(*window);
@@ -118,7 +116,7 @@ void ProgramView::syncLeaving(WindowId id, bool hold) {
 bool ProgramView::holdLeaving() {
     bool waiting = false;
     for (Slot& slot : slots_) {
-        if (slot.arriving && slot.widget && slot.widget->isVisible() && !viewable(*slot.widget))
+        if (slot.arriving && slot.widget && slot.widget->isVisible() && !placement_->viewable(*slot.widget))
             waiting = true;
         else
             slot.arriving = false;
@@ -196,9 +194,8 @@ void ProgramView::create(Slot& slot, const Window& window) {
     slot.raises = 0;
     slot.focusRequests = 0;
     // The core placed the window's frame; Qt places a top-level window by its frame too. Where
-    // the frame was not known, the core placed the client area, and the window manager is asked
-    // to centre the frame on it.
-    slot.centreByGravity = screen_ && !screen_->frameKnown();
+    // the frame was not known, the core placed the client area, and the placement centres the
+    // frame on it.
     slot.widget->move(toPixels(window.position().left), toPixels(window.position().top));
 }
 
@@ -248,22 +245,6 @@ void ProgramView::closeBox(WindowId window) {
 void ProgramView::focusIn(WindowId window, std::string_view control) {
     program_.focusIn(window, control);
     sync();
-}
-
-void ProgramView::frameMeasured(WindowId id, QSize extraPixels) {
-    if (screen_) screen_->noteFrame(extraPixels);
-    Slot& slot = slots_[indexOf(id)];
-    if (!slot.widget || !std::exchange(slot.frameToCheck, false)) return;
-    // The frame centred on the client area the core asked for, within the pixel that halving
-    // an odd frame leaves.
-    const Window* window = program_.window(id);
-    if (!window) return;
-    const QPoint asked(toPixels(window->position().left), toPixels(window->position().top));
-    const QSize half = (slot.widget->size() - slot.widget->frameGeometry().size()) / 2;
-    const QPoint centred = asked + QPoint(half.width(), half.height());
-    const QPoint shown = slot.widget->frameGeometry().topLeft();
-    if (std::abs(shown.x() - centred.x()) > 1 || std::abs(shown.y() - centred.y()) > 1)
-        slot.widget->move(centred);
 }
 
 }  // namespace vertola::ui

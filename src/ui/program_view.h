@@ -13,7 +13,7 @@
 
 namespace vertola::ui {
 
-class QtScreen;
+class Placement;
 
 // The Qt face of a Program: forwards the user's events to it and, after each, brings the widgets
 // in line with its windows (create on load, show, hide, raise, destroy on close, control values,
@@ -21,8 +21,8 @@ class QtScreen;
 class ProgramView final : public QObject, public WindowEvents {
     Q_OBJECT
 public:
-    // The screen, when given, learns the frame size that the desktop adds around a window.
-    explicit ProgramView(Program& program, QtScreen* screen = nullptr);
+    // The placement, when given, puts the windows on the desktop; without it they are simply shown.
+    explicit ProgramView(Program& program, Placement* placement = nullptr);
     ~ProgramView() override;
 
     void start();
@@ -48,7 +48,6 @@ public:
     void escape(WindowId window) override;
     void closeBox(WindowId window) override;
     void focusIn(WindowId window, std::string_view control) override;
-    void frameMeasured(WindowId window, QSize extraPixels) override;
 
 signals:
     // The program has ended: every window is gone.
@@ -60,11 +59,6 @@ private:
         const Window* source = nullptr;  // the core window the widget was built for
         unsigned raises = 0;
         unsigned focusRequests = 0;
-        // Placed by the core before any frame was known: the window manager centres its frame.
-        bool centreByGravity = false;
-        // Shown so, and its frame not seen yet: where the window manager put the frame's corner
-        // where the client's was asked, as i3 does, the window is centred once the frame is known.
-        bool frameToCheck = false;
         // Shown, and not yet seen on the screen.
         bool arriving = false;
     };
@@ -82,7 +76,7 @@ private:
     void scheduleBuildAhead(int delayMs);
 
     Program& program_;
-    QtScreen* screen_;
+    Placement* placement_;
     std::array<Slot, kWindowCount> slots_{};
     std::vector<QPointer<WindowWidget>> dying_;
     // Closed in the core, still on screen until the windows opened with them are there.

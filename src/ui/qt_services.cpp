@@ -4,9 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <chrono>
-#include <optional>
 
-#include "ui/x11_desktop.h"
+#include "ui/placement.h"
 
 namespace vertola::ui {
 
@@ -36,10 +35,6 @@ void QtTimers::stop(WindowId window) { timers_[indexOf(window)]->stop(); }
 
 void QtBeeper::beep() { QApplication::beep(); }
 
-QtScreen::QtScreen() : question_(std::make_unique<FrameQuestion>()) {}
-
-QtScreen::~QtScreen() = default;
-
 SizeTwips QtScreen::screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {};
@@ -47,17 +42,9 @@ SizeTwips QtScreen::screenSize() {
     return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
 }
 
-// A window manager answers within a few milliseconds, while the program gets ready. One that
-// offers to answer and does not in time still centres the frame by gravity, or half its caption
-// bar off where it reads gravity as Openbox does.
-constexpr std::chrono::milliseconds kFramePatience{100};
-
 SizeTwips QtScreen::frameExtra() {
-    if (question_) {
-        if (const std::optional<QSize> answer = question_->answer(kFramePatience)) noteFrame(*answer);
-        question_.reset();
-    }
-    return {frame_.width() * kTwipsPerPixel, frame_.height() * kTwipsPerPixel};
+    const QSize frame = placement_.frame();
+    return {frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
 }
 
 }  // namespace vertola::ui

@@ -9,10 +9,9 @@
 #include "arithmetic/random_source.h"
 #include "shell/platform.h"
 #include "shell/program.h"
+#include "ui/placement.h"
 
 namespace vertola::ui {
-
-class FrameQuestion;
 
 class QtClock final : public Clock {
 public:
@@ -42,26 +41,17 @@ public:
     void beep() override;
 };
 
-// The primary screen in twips. The frame is what the window manager said it would add, where it
-// offers to say, asked before the first window is placed; then what it was last seen adding to a
-// shown window. Until then it is not known, and counts as none.
+// The primary screen in twips, and the frame its desktop adds around a window, as the placement
+// knows it.
 class QtScreen final : public Screen {
 public:
-    QtScreen();
-    ~QtScreen() override;
+    explicit QtScreen(Placement& placement) : placement_(placement) {}
 
     SizeTwips screenSize() override;
     SizeTwips frameExtra() override;
-    bool frameKnown() const { return frameKnown_; }
-    void noteFrame(QSize extraPixels) {
-        frame_ = extraPixels;
-        frameKnown_ = true;
-    }
 
 private:
-    std::unique_ptr<FrameQuestion> question_;
-    QSize frame_{0, 0};
-    bool frameKnown_ = false;
+    Placement& placement_;
 };
 
 // Everything the program needs from the desktop, in one place for main() and the tools.
@@ -70,7 +60,8 @@ struct QtServices {
     Xoshiro random;
     QtTimers timers;
     QtBeeper beeper;
-    QtScreen screen;
+    Placement placement;
+    QtScreen screen{placement};
 
     Services services() { return {clock, random, timers, beeper, screen}; }
 };

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QSize>
 #include <string_view>
 
 #include "shell/registry.h"
 
 namespace vertola::ui {
 
-// What a window's widgets report: the user's events, and what the desktop adds around a window.
+// What a window's widgets report: the user's events.
 class WindowEvents {
 public:
     virtual void click(WindowId window, std::string_view control) = 0;
@@ -15,7 +14,6 @@ public:
     virtual void escape(WindowId window) = 0;
     virtual void closeBox(WindowId window) = 0;
     virtual void focusIn(WindowId window, std::string_view control) = 0;
-    virtual void frameMeasured(WindowId window, QSize extraPixels) = 0;
 
 protected:
     ~WindowEvents() = default;

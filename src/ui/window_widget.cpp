@@ -10,8 +10,8 @@
 #include "ui/assets.h"
 #include "ui/palette.h"
 #include "ui/picture_widget.h"
+#include "ui/placement.h"
 #include "ui/twips.h"
-#include "ui/x11_desktop.h"
 
 namespace vertola::ui {
 
@@ -32,16 +32,8 @@ WindowWidget::WindowWidget(WindowId id, const WindowLayout& layout, WindowEvents
     }
 }
 
-// On X11 a dialog is kept above the program's other windows by the window manager, even above the
-// main menu opened after it, so there the dialog-style windows are plain windows kept off the task bar.
-Qt::WindowFlags windowFrameFlags(bool mainWindow) {
-    const Qt::WindowFlags type = mainWindow || onX11() ? Qt::Window : Qt::Dialog;
-    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-           Qt::MSWindowsFixedSizeDialogHint;
-}
-
 void WindowWidget::setUpFrame() {
-    setWindowFlags(windowFrameFlags(layout_.mainWindow));
+    setWindowFlags(Placement::windowFlags(layout_.mainWindow));
     setFixedSize(toPixels(layout_.clientWidth), toPixels(layout_.clientHeight));
     setWindowTitle(toQString(layout_.caption));
     setWindowIcon(assetIcon("icon", 32));
@@ -115,18 +107,6 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
     events_.closeBox(id_);
 }
 
-void WindowWidget::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    reportFrame();
-}
-
-// Sent before the window is mapped, so the window manager reads the state when it manages it.
-void WindowWidget::showEvent(QShowEvent* event) {
-    if (!layout_.mainWindow && !event->spontaneous()) keepOffTaskBar(*this);
-    QWidget::showEvent(event);
-    reportFrame();
-}
-
 // Off the task bar, a dialog-style window that the window manager minimised, as some do whatever
 // the program asks, could not be brought back by the pupil: it comes back at once.
 void WindowWidget::changeEvent(QEvent* event) {
@@ -138,11 +118,6 @@ void WindowWidget::changeEvent(QEvent* event) {
         raise();
         activateWindow();
     });
-}
-
-void WindowWidget::reportFrame() {
-    const QSize extra = frameGeometry().size() - size();
-    if (extra.width() > 0 || extra.height() > 0) events_.frameMeasured(id_, extra);
 }
 
 }  // namespace vertola::ui

@@ -11,9 +11,6 @@
 
 namespace vertola::ui {
 
-// The frame of a main window or of a dialog-style window: fixed size, a caption and a close box.
-Qt::WindowFlags windowFrameFlags(bool mainWindow);
-
 // One of the fifteen windows, built from its layout table: a fixed-size top-level widget with
 // the table's controls. It forwards what the user does and shows what apply() is given.
 class WindowWidget final : public QWidget {
@@ -37,15 +34,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void setUpFrame();
     void connectControl(const Control& control);
     void setUpTabOrder();
-    void reportFrame();
 
     WindowId id_;
     const WindowLayout& layout_;

@@ -1,6 +1,7 @@
-#include "ui/x11_desktop.h"
+#include "ui/placement.h"
 
 #include <QtGui/qguiapplication_platform.h>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -13,15 +14,39 @@
 #include <thread>
 #include <vector>
 
-#include "ui/window_widget.h"
-
 #ifdef VERTOLA_HAVE_XCB
 #include <xcb/xcb.h>
 #endif
 
 namespace vertola::ui {
 
+namespace {
+
+// Whether the program runs on an X11 display, where the window manager is a separate program
+// that must be told what a window is and how to place it.
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+}  // namespace
+
+// Asks the window manager, where it offers to say, what frame it will add around a window of the
+// main menu's kind, before any window is on screen. The question goes out at once and the answer is
+// read when the first window is placed, so the window manager answers while the program gets ready.
+class FrameQuestion {
+public:
+    FrameQuestion();
+    ~FrameQuestion();
+    FrameQuestion(const FrameQuestion&) = delete;
+    FrameQuestion& operator=(const FrameQuestion&) = delete;
+
+    // Empty off X11, where the window manager does not offer to answer, or where it has not
+    // answered within `patience`.
+    std::optional<QSize> answer(std::chrono::milliseconds patience);
+
+private:
+    // Never shown: the frame depends on the kind of window and on its fixed size, not on its
+    // caption or contents.
+    std::unique_ptr<QWidget> probe_;
+};
 
 #ifdef VERTOLA_HAVE_XCB
 
@@ -102,7 +127,7 @@ FrameQuestion::FrameQuestion() {
     if (!c) return;
     const auto& atom = atoms(c);
     if (!managerAnswersFrameQuestions(c, atom)) return;
-    probe_ = std::make_unique<QWidget>(nullptr, windowFrameFlags(true));
+    probe_ = std::make_unique<QWidget>(nullptr, Placement::windowFlags(true));
     probe_->setFixedSize(100, 100);
     xcb_client_message_event_t request{};
     request.response_type = XCB_CLIENT_MESSAGE;
@@ -140,6 +165,11 @@ std::optional<QSize> FrameQuestion::answer(std::chrono::milliseconds patience) {
     }
 }
 
+namespace {
+
+// Keeps a window about to be shown out of the task bar and the pager. On X11 the dialog-style
+// windows are plain windows so marked: a dialog (a transient, or of the dialog type) is kept above
+// every other window of the program by the window manager, even above one opened after it.
 void keepOffTaskBar(QWidget& window) {
     xcb_connection_t* c = connection();
     if (!c) return;
@@ -152,9 +182,7 @@ void keepOffTaskBar(QWidget& window) {
                         states.data());
 }
 
-bool viewable(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    if (!handle || !handle->isExposed()) return false;
+bool mapped(const QWidget& window) {
     xcb_connection_t* c = connection();
     if (!c) return true;
     const auto id = static_cast<xcb_window_t>(window.winId());
@@ -163,6 +191,9 @@ bool viewable(const QWidget& window) {
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
+// Shows a window so that the window manager centres its frame on the place asked for its client
+// area (ICCCM's centre gravity): Qt asks for its frame's corner there, which needs the frame known.
+// Qt's own hints are mended before the window manager can read them.
 void showWithCentreGravity(QWidget& window) {
     xcb_connection_t* c = connection();
     if (!c) {
@@ -186,15 +217,94 @@ void showWithCentreGravity(QWidget& window) {
     xcb_flush(c);
 }
 
+}  // namespace
+
 #else
 
 FrameQuestion::FrameQuestion() = default;
 FrameQuestion::~FrameQuestion() = default;
 std::optional<QSize> FrameQuestion::answer(std::chrono::milliseconds) { return std::nullopt; }
+
+namespace {
 void keepOffTaskBar(QWidget&) {}
-bool viewable(const QWidget& window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
+bool mapped(const QWidget&) { return true; }
 void showWithCentreGravity(QWidget& window) { window.show(); }
+}  // namespace
 
 #endif
+
+// A window manager answers within a few milliseconds, while the program gets ready. One that
+// offers to answer and does not in time still centres the frame by gravity, or half its caption
+// bar off where it reads gravity as Openbox does.
+constexpr std::chrono::milliseconds kFramePatience{100};
+
+Placement::Placement() : question_(std::make_unique<FrameQuestion>()) {}
+
+Placement::~Placement() = default;
+
+// On X11 a dialog is kept above the program's other windows by the window manager, even above the
+// main menu opened after it, so there the dialog-style windows are plain windows kept off the task bar.
+Qt::WindowFlags Placement::windowFlags(bool mainWindow) {
+    const Qt::WindowFlags type = mainWindow || onX11() ? Qt::Window : Qt::Dialog;
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
+QSize Placement::frame() {
+    if (question_) {
+        if (const std::optional<QSize> answer = question_->answer(kFramePatience)) noteFrame(*answer);
+        question_.reset();
+    }
+    return frame_;
+}
+
+void Placement::noteFrame(QSize extra) {
+    frame_ = extra;
+    frameKnown_ = true;
+}
+
+void Placement::show(QWidget& window, bool mainWindow) {
+    // Set before the window is mapped, so the window manager reads it when it manages the window;
+    // it drops the state of a window taken off screen, so it is set at every showing.
+    if (!mainWindow) keepOffTaskBar(window);
+    window.installEventFilter(this);
+    if (frameKnown_) {
+        window.show();
+        return;
+    }
+    // Where the window manager put the frame's corner where the client's was asked, as i3 does,
+    // the window is centred once its frame is seen.
+    unchecked_.push_back({&window, window.pos()});
+    showWithCentreGravity(window);
+}
+
+bool Placement::viewable(const QWidget& window) const {
+    const QWindow* handle = window.windowHandle();
+    return handle && handle->isExposed() && mapped(window);
+}
+
+bool Placement::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && watched->isWidgetType())
+        frameSeen(*static_cast<QWidget*>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void Placement::frameSeen(QWidget& window) {
+    const QSize extra = window.frameGeometry().size() - window.size();
+    if (extra.width() <= 0 && extra.height() <= 0) return;
+    noteFrame(extra);
+    std::erase_if(unchecked_, [](const Unchecked& u) { return u.window.isNull(); });
+    const auto it = std::find_if(unchecked_.begin(), unchecked_.end(),
+                                 [&window](const Unchecked& u) { return u.window == &window; });
+    if (it == unchecked_.end()) return;
+    const QPoint asked = it->asked;
+    unchecked_.erase(it);
+    // The frame centred on the client area the core asked for, within the pixel that halving an
+    // odd frame leaves.
+    const QSize half = (window.size() - window.frameGeometry().size()) / 2;
+    const QPoint centred = asked + QPoint(half.width(), half.height());
+    const QPoint shown = window.frameGeometry().topLeft();
+    if (std::abs(shown.x() - centred.x()) > 1 || std::abs(shown.y() - centred.y()) > 1) window.move(centred);
+}
 
 }  // namespace vertola::ui
