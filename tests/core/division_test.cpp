@@ -28,7 +28,7 @@ struct DivisionLevel {
 };
 
 const DivisionLevel k999{Level::L999,
-                         WindowId::frm999divisioni,
+                         *windowOf(Unit::Division, Level::L999),
                          999,
                          21,
                          {"txthris", "txtdaris", "txturis"},
@@ -36,7 +36,7 @@ const DivisionLevel k999{Level::L999,
                          {"txth1", "txtda1", "txtu1", "txtdivis"},
                          "txth1"};
 const DivisionLevel k9999{Level::L9999,
-                          WindowId::frm9999divisioni,
+                          *windowOf(Unit::Division, Level::L9999),
                           9999,
                           1001,
                           {"txtkris", "txthris", "txtdaris", "txturis"},
@@ -417,10 +417,9 @@ TEST(DivisionWindow, OpensFromTheLevelMenuWithTheFocusInTheDividend) {
         SCOPED_TRACE(l->n);
         fakes::Harness h;
         h.program.start();
-        const bool low = l->level == Level::L999;
-        h.program.click(WindowId::frmuno, low ? "cmd999" : "cmd9999");
+        ASSERT_TRUE(fakes::pressOpeners(h.program, rowOf(l->window).opener->menu));
         h.random.push({{l->smallest, l->n}, {8, 9}});
-        ASSERT_TRUE(h.program.click(low ? WindowId::frm999inizio : WindowId::frm9999inizio, "cmddiv"));
+        ASSERT_TRUE(fakes::pressOpeners(h.program, l->window));
         ASSERT_EQ(h.program.state(l->window), WindowState::Shown);
         EXPECT_EQ(h.program.window(l->window)->text("lbloper"), std::to_string(l->smallest) + " : 8");
         EXPECT_EQ(h.program.window(l->window)->focus(), l->firstCell);

@@ -155,14 +155,14 @@ TEST(ExerciseUnits, ScoreButtonWritesTheWindowsCodeAndEndButtonOpensItsLevelMenu
     struct Case {
         WindowId window;
         std::string code;
-        std::string_view score;
-        std::string_view levelMenu;
+        WindowId score;
+        WindowId levelMenu;
     };
     std::vector<Case> cases;
     for (WindowId id : exerciseWindows()) {
-        const bool level999 = rowOf(id).level == Level::L999;
-        cases.push_back({id, codes.at(rowOf(id).unit), level999 ? "frm999punteggio" : "frm9999punteggio",
-                         level999 ? "frm999inizio" : "frm9999inizio"});
+        const WindowRow& row = rowOf(id);
+        cases.push_back({id, codes.at(row.unit), *windowOf(Unit::Score, row.level),
+                         *windowOf(Unit::LevelMenu, row.level)});
     }
     ASSERT_EQ(cases.size(), codes.size() * 2 - 1);
     for (const Case& c : cases) {
@@ -170,15 +170,15 @@ TEST(ExerciseUnits, ScoreButtonWritesTheWindowsCodeAndEndButtonOpensItsLevelMenu
         fakes::Harness h;
         h.program.open(c.window);
         ASSERT_TRUE(h.program.click(c.window, "cmdpunteggio"));
-        EXPECT_EQ(h.program.state(*windowByName(c.score)), WindowState::Shown);
+        EXPECT_EQ(h.program.state(c.score), WindowState::Shown);
         EXPECT_EQ(h.program.state(c.window), WindowState::Hidden);
         EXPECT_EQ(h.program.window(c.window)->text("txtc"), c.code);
 
         h.program.open(c.window);
         ASSERT_TRUE(h.program.click(c.window, "cmdfine"));
-        EXPECT_EQ(h.program.state(*windowByName(c.levelMenu)), WindowState::Shown);
+        EXPECT_EQ(h.program.state(c.levelMenu), WindowState::Shown);
         EXPECT_EQ(h.program.state(c.window), WindowState::NotLoaded);
-        EXPECT_EQ(h.program.state(WindowId::frm9999scelta), WindowState::NotLoaded);
+        EXPECT_EQ(h.program.state(*windowOf(Unit::Chooser, Level::L9999)), WindowState::NotLoaded);
     }
 }
 

@@ -32,7 +32,7 @@ struct OneDigitLevel {
 };
 
 const OneDigitLevel kOneDigit999{Level::L999,
-                                 WindowId::frm999moltiplicazioni,
+                                 *windowOf(Unit::Multiplication, Level::L999),
                                  999,
                                  11,
                                  1000,
@@ -41,7 +41,7 @@ const OneDigitLevel kOneDigit999{Level::L999,
                                  {"txth1", "txtda1", "txtu1", "txtu2"},
                                  "txth1"};
 const OneDigitLevel kOneDigit9999{Level::L9999,
-                                  WindowId::frm9999moltiplicazioni,
+                                  *windowOf(Unit::Multiplication, Level::L9999),
                                   9999,
                                   101,
                                   10000,
@@ -308,50 +308,28 @@ TEST(TwoDigitMultiplicationCheck, RightProductEmptiesAllSeventeenCells) {
 
 TEST(MultiplicationWindows, OpenFromTheMenusWithTheFocusInTheMultiplicand) {
     struct Case {
-        std::string_view levelButton;
-        WindowId menu;
-        std::string_view chooserButton;  // empty at level 999, which has no chooser
-        WindowId window;
+        Unit unit;
+        Level level;
         fakes::Draws draw;
         std::string caption;
         std::string_view firstCell;
     };
     const std::vector<Case> cases{
-        {"cmd999",
-         WindowId::frm999inizio,
-         "",
-         WindowId::frm999moltiplicazioni,
-         {{499, 999}, {2, 9}},
-         "499 x 2",
-         "txth1"},
-        {"cmd9999",
-         WindowId::frm9999inizio,
-         "cmd1",
-         WindowId::frm9999moltiplicazioni,
-         {{4999, 9999}, {2, 9}},
-         "4999 x 2",
-         "txtk1"},
-        {"cmd9999",
-         WindowId::frm9999inizio,
-         "cmd2",
-         WindowId::frm9999moltiplicazioni2,
-         {{101, 999}, {98, 99}},
-         "101 x 98",
-         "txth1"},
+        {Unit::Multiplication, Level::L999, {{499, 999}, {2, 9}}, "499 x 2", "txth1"},
+        {Unit::Multiplication, Level::L9999, {{4999, 9999}, {2, 9}}, "4999 x 2", "txtk1"},
+        {Unit::Multiplication2, Level::L9999, {{101, 999}, {98, 99}}, "101 x 98", "txth1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
+        const WindowId window = *windowOf(c.unit, c.level);
         fakes::Harness h;
         h.program.start();
-        h.program.click(WindowId::frmuno, c.levelButton);
+        ASSERT_TRUE(fakes::pressOpeners(h.program, *windowOf(Unit::LevelMenu, c.level)));
         for (auto [value, n] : c.draw) h.random.push({{value, n}});
-        ASSERT_TRUE(h.program.click(c.menu, "cmdmolt"));
-        if (!c.chooserButton.empty()) {
-            ASSERT_TRUE(h.program.click(WindowId::frm9999scelta, c.chooserButton));
-        }
-        ASSERT_EQ(h.program.state(c.window), WindowState::Shown);
-        EXPECT_EQ(h.program.window(c.window)->text("lbloper"), c.caption);
-        EXPECT_EQ(h.program.window(c.window)->focus(), c.firstCell);
+        ASSERT_TRUE(fakes::pressOpeners(h.program, window));
+        ASSERT_EQ(h.program.state(window), WindowState::Shown);
+        EXPECT_EQ(h.program.window(window)->text("lbloper"), c.caption);
+        EXPECT_EQ(h.program.window(window)->focus(), c.firstCell);
     }
 }
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "program_steps.h"
@@ -69,6 +71,12 @@ std::vector<Event> then(std::vector<Event> first, const std::vector<Event>& more
     return first;
 }
 
+// The windows given in their states, and every exercise window of the level loaded hidden.
+std::map<WindowId, WindowState> withExercisesHidden(Level level, std::map<WindowId, WindowState> states) {
+    for (WindowId id : exercisesOf(level)) states.emplace(id, Hidden);
+    return states;
+}
+
 const std::vector<Road> kRoads{
     {"StartOpensOnlyTheMainMenu", {}, {{frmuno, Shown}}},
     {"Level999ButtonOpensItsMenuAndClosesMainMenu", {click(frmuno, "cmd999")}, {{frm999inizio, Shown}}},
@@ -79,8 +87,7 @@ const std::vector<Road> kRoads{
     {"ExitButtonEndsProgram", {click(frmuno, "cmdesci")}, {}, true},
     {"MainMenuReachedWithExerciseWindowsStillHidden",
      then(kScoreVisit999, {click(frm999inizio, "cmdesci")}),
-     {{frmuno, Shown}, {frm999addizioni, Hidden}, {frm999sottrazioni, Hidden}, {frm999moltiplicazioni, Hidden},
-      {frm999divisioni, Hidden}}},
+     withExercisesHidden(Level::L999, {{frmuno, Shown}})},
     {"EscInMainMenuEndsProgramEvenWithHiddenExerciseWindows",
      then(kScoreVisit999, {click(frm999inizio, "cmdesci"), esc(frmuno)}), {}, true},
     {"AdditionButtonLoadsSubtractionHidden", {click(frmuno, "cmd999"), click(frm999inizio, "cmdadd")},
@@ -137,8 +144,7 @@ const std::vector<Road> kRoads{
      {click(frmuno, "cmd999"), click(frm999inizio, "cmdadd"), click(frm999addizioni, "cmdpunteggio")},
      {{frm999addizioni, Hidden}, {frm999sottrazioni, Hidden}, {frm999punteggio, Shown}}},
     {"OkInScoreWindowOpensLevelMenuAndLoadsTheLevelHidden", kScoreVisit999,
-     {{frm999inizio, Shown}, {frm999addizioni, Hidden}, {frm999sottrazioni, Hidden},
-      {frm999moltiplicazioni, Hidden}, {frm999divisioni, Hidden}}},
+     withExercisesHidden(Level::L999, {{frm999inizio, Shown}})},
     {"ClosingLastShownWindowEndsProgramDespiteHiddenOnes",
      {click(frmuno, "cmd999"), click(frm999inizio, "cmdadd"), closeBox(frm999addizioni)}, {}, true},
     {"ClosingMainMenuByTitleBarEndsProgram", {closeBox(frmuno)}, {}, true},
@@ -236,60 +242,45 @@ TEST(NavigationDetail, MultiplicationButtonAgainRaisesTheSameChooser) {
 
 struct MarkerCase {
     std::string_view name;
-    std::string_view levelButton;
-    WindowId menu;
-    std::string_view operationButton;
-    std::vector<std::pair<WindowId, std::string_view>> markersAfter;
+    std::string_view operationButton;  // in the level menu
+    std::set<Unit> reset;              // the exercises whose markers go back to "0"
 };
 
 // Every exercise window of the level holds its code; the menu button decides which go back to "0".
 const std::vector<MarkerCase> kMarkerCases{
-    {"AdditionButton999ResetsAdditionAndSubtraction", "cmd999", frm999inizio, "cmdadd",
-     {{frm999addizioni, "0"}, {frm999sottrazioni, "0"}, {frm999moltiplicazioni, "3"}, {frm999divisioni, "4"}}},
-    {"SubtractionButton999ResetsAdditionAndSubtraction", "cmd999", frm999inizio, "cmdsott",
-     {{frm999addizioni, "0"}, {frm999sottrazioni, "0"}, {frm999moltiplicazioni, "3"}, {frm999divisioni, "4"}}},
-    {"MultiplicationButton999ResetsNoMarker", "cmd999", frm999inizio, "cmdmolt",
-     {{frm999addizioni, "1"}, {frm999sottrazioni, "2"}, {frm999moltiplicazioni, "3"}, {frm999divisioni, "4"}}},
-    {"DivisionButton999ResetsNoMarker", "cmd999", frm999inizio, "cmddiv",
-     {{frm999addizioni, "1"}, {frm999sottrazioni, "2"}, {frm999moltiplicazioni, "3"}, {frm999divisioni, "4"}}},
-    {"AdditionButton9999ResetsAdditionAndSubtraction", "cmd9999", frm9999inizio, "cmdadd",
-     {{frm9999addizioni, "0"}, {frm9999sottrazioni, "0"}, {frm9999moltiplicazioni, "3"},
-      {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"}}},
-    {"SubtractionButton9999ResetsAdditionAndSubtraction", "cmd9999", frm9999inizio, "cmdsott",
-     {{frm9999addizioni, "0"}, {frm9999sottrazioni, "0"}, {frm9999moltiplicazioni, "3"},
-      {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"}}},
-    {"MultiplicationButton9999ResetsNoMarker", "cmd9999", frm9999inizio, "cmdmolt",
-     {{frm9999addizioni, "1"}, {frm9999sottrazioni, "2"}, {frm9999moltiplicazioni, "3"},
-      {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"}}},
-    {"DivisionButton9999ResetsNoMarker", "cmd9999", frm9999inizio, "cmddiv",
-     {{frm9999addizioni, "1"}, {frm9999sottrazioni, "2"}, {frm9999moltiplicazioni, "3"},
-      {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"}}},
-};
-
-const std::map<WindowId, std::string_view> kCodes{
-    {frm999addizioni, "1"},  {frm999sottrazioni, "2"},  {frm999moltiplicazioni, "3"},
-    {frm999divisioni, "4"},  {frm9999addizioni, "1"},   {frm9999sottrazioni, "2"},
-    {frm9999moltiplicazioni, "3"}, {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"},
+    {"AdditionButtonResetsAdditionAndSubtraction", "cmdadd", {Unit::Addition, Unit::Subtraction}},
+    {"SubtractionButtonResetsAdditionAndSubtraction", "cmdsott", {Unit::Addition, Unit::Subtraction}},
+    {"MultiplicationButtonResetsNoMarker", "cmdmolt", {}},
+    {"DivisionButtonResetsNoMarker", "cmddiv", {}},
 };
 
 void PrintTo(const MarkerCase& row, std::ostream* os) { *os << row.name; }
 
-class LevelMenuMarkers : public testing::TestWithParam<MarkerCase> {};
+class LevelMenuMarkers : public testing::TestWithParam<std::tuple<MarkerCase, Level>> {};
 
 TEST_P(LevelMenuMarkers, ResetOnlyAdditionAndSubtraction) {
-    const MarkerCase& row = GetParam();
+    const auto& [row, level] = GetParam();
+    const WindowId menu = *windowOf(Unit::LevelMenu, level);
+    const std::vector<WindowId> exercises = exercisesOf(level);
+    ASSERT_EQ(exercises.size(), level == Level::L999 ? 4u : 5u);
+    const auto code = [](WindowId window) { return std::to_string(rowOf(window).scoreCode); };
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, row.levelButton);
-    for (const auto& [window, marker] : row.markersAfter)
-        h.program.loadHidden(window).setText("txtc", std::string(kCodes.at(window)));
-    ASSERT_TRUE(h.program.click(row.menu, row.operationButton));
-    for (const auto& [window, marker] : row.markersAfter)
-        EXPECT_EQ(steps::text(h.program, window, "txtc"), marker) << windowName(window);
+    fakes::pressOpeners(h.program, menu);
+    ASSERT_EQ(h.program.state(menu), WindowState::Shown);
+    for (WindowId window : exercises) h.program.loadHidden(window).setText("txtc", code(window));
+    ASSERT_TRUE(h.program.click(menu, row.operationButton));
+    for (WindowId window : exercises)
+        EXPECT_EQ(steps::text(h.program, window, "txtc"), row.reset.count(rowOf(window).unit) ? "0" : code(window))
+            << windowName(window);
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, LevelMenuMarkers, testing::ValuesIn(kMarkerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Buttons, LevelMenuMarkers,
+                         testing::Combine(testing::ValuesIn(kMarkerCases), testing::Values(Level::L999, Level::L9999)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Level::L999 ? "999" : "9999");
+                         });
 
 TEST(NavigationDetail, EndStopsEveryRunningTimer) {
     fakes::Harness h;

@@ -53,27 +53,24 @@ struct CountingHarness {
 // The two addition windows and what tells them apart.
 struct AdditionLevel {
     std::string_view name;
-    WindowId window;
-    WindowId menu;
-    WindowId score;
-    WindowId subtraction;
-    std::string_view levelButton;               // in frmuno
+    Level level;
     std::vector<std::string_view> resultCells;  // highest column first
     std::vector<std::string_view> operandCells;
     std::string_view firstCell;
     int n;      // each addend over n values
     int limit;  // every sum is below it
+    // The windows of the level, as their rows name them.
+    WindowId window = *windowOf(Unit::Addition, level);
+    WindowId menu = *windowOf(Unit::LevelMenu, level);
+    WindowId score = *windowOf(Unit::Score, level);
+    WindowId subtraction = *windowOf(Unit::Subtraction, level);
 };
 
 inline void PrintTo(const AdditionLevel& level, std::ostream* os) { *os << level.name; }
 
 inline const AdditionLevel kAddition999{
     .name = "Level999",
-    .window = WindowId::frm999addizioni,
-    .menu = WindowId::frm999inizio,
-    .score = WindowId::frm999punteggio,
-    .subtraction = WindowId::frm999sottrazioni,
-    .levelButton = "cmd999",
+    .level = Level::L999,
     .resultCells = {"txthris", "txtdaris", "txturis"},
     .operandCells = {"txth1", "txtda1", "txtu1", "txth2", "txtda2", "txtu2", "txth3", "txtda3", "txtu3"},
     .firstCell = "txth1",
@@ -83,11 +80,7 @@ inline const AdditionLevel kAddition999{
 
 inline const AdditionLevel kAddition9999{
     .name = "Level9999",
-    .window = WindowId::frm9999addizioni,
-    .menu = WindowId::frm9999inizio,
-    .score = WindowId::frm9999punteggio,
-    .subtraction = WindowId::frm9999sottrazioni,
-    .levelButton = "cmd9999",
+    .level = Level::L9999,
     .resultCells = {"txtkris", "txthris", "txtdaris", "txturis"},
     .operandCells = {"txtk1", "txth1", "txtda1", "txtu1", "txtk2", "txth2", "txtda2", "txtu2", "txtk3",
                      "txth3", "txtda3", "txtu3"},
@@ -119,8 +112,7 @@ inline std::string text(const Program& program, WindowId id, std::string_view co
 // From the start of the program to the addition window of the level, through the menus.
 inline void openAddition(Program& program, const AdditionLevel& level) {
     program.start();
-    program.click(WindowId::frmuno, level.levelButton);
-    program.click(level.menu, "cmdadd");
+    fakes::pressOpeners(program, level.window);
 }
 
 // Types one text per result cell, highest column first, as the pupil would.

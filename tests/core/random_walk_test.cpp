@@ -45,7 +45,7 @@ TEST(RandomWalk, NothingAPupilDoesBreaksTheProgram) {
 
 struct BigCounts {
     const char* name;
-    WindowId menuButtonLevel;  // the level menu to pick in the main menu
+    Level level;  // of the addition window that publishes the counts
     std::uint64_t giuste, sbagliate;
     bool rightCheck;
     std::uint64_t shownGiuste, shownSbagliate;
@@ -61,35 +61,34 @@ void typeSum(Program& program, WindowId id, std::string digits) {
 // Counts far past 2^31 are published, handed over and graded on their exact values.
 TEST(RandomWalk, CountsFarPastTwoToTheThirtyOneAreScoredExactly) {
     const BigCounts rows[] = {
-        {"just past 2^31", WindowId::frm999inizio, 2147483648, 0, true, 2147483649, 0, "Super!!!!"},
-        {"past 2^32 with one wrong", WindowId::frm9999inizio, 4294967295, 1, true, 4294967296, 1,
+        {"just past 2^31", Level::L999, 2147483648, 0, true, 2147483649, 0, "Super!!!!"},
+        {"past 2^32 with one wrong", Level::L9999, 4294967295, 1, true, 4294967296, 1,
          "Sei stato bravissimo!!!"},
-        {"exactly 90 percent", WindowId::frm999inizio, 8999999999, 1000000000, true, 9000000000, 1000000000,
+        {"exactly 90 percent", Level::L999, 8999999999, 1000000000, true, 9000000000, 1000000000,
          "Sei stato bravissimo!!!"},
-        {"a hair under 90 percent", WindowId::frm9999inizio, 9000000000, 1000000000, false, 9000000000,
+        {"a hair under 90 percent", Level::L9999, 9000000000, 1000000000, false, 9000000000,
          1000000001, "Bravo!!"},
-        {"exactly 75 percent", WindowId::frm999inizio, 2999999999999, 1000000000000, true, 3000000000000,
+        {"exactly 75 percent", Level::L999, 2999999999999, 1000000000000, true, 3000000000000,
          1000000000000, "Bravo!!"},
-        {"a hair under 75 percent", WindowId::frm999inizio, 3000000000000, 1000000000000, false,
+        {"a hair under 75 percent", Level::L999, 3000000000000, 1000000000000, false,
          3000000000000, 1000000000001, "Abbastanza bene, ma puoi fare di meglio."},
-        {"exactly 60 percent of 10^16", WindowId::frm9999inizio, 5999999999999999, 4000000000000000, true,
+        {"exactly 60 percent of 10^16", Level::L9999, 5999999999999999, 4000000000000000, true,
          6000000000000000, 4000000000000000, "Abbastanza bene, ma puoi fare di meglio."},
-        {"a hair under 60 percent", WindowId::frm9999inizio, 6000000000000000, 4000000000000000, false,
+        {"a hair under 60 percent", Level::L9999, 6000000000000000, 4000000000000000, false,
          6000000000000000, 4000000000000001, "Non ci siamo. Esercitati di più"},
-        {"one right among 2^40 wrong", WindowId::frm999inizio, 0, 1099511627776, true, 1, 1099511627776,
+        {"one right among 2^40 wrong", Level::L999, 0, 1099511627776, true, 1, 1099511627776,
          "Non ci siamo. Esercitati di più"},
     };
     for (const BigCounts& row : rows) {
         SCOPED_TRACE(row.name);
         fakes::Harness h;
-        const bool level999 = row.menuButtonLevel == WindowId::frm999inizio;
-        const WindowId exercise = level999 ? WindowId::frm999addizioni : WindowId::frm9999addizioni;
-        const WindowId score = level999 ? WindowId::frm999punteggio : WindowId::frm9999punteggio;
-        const int n = level999 ? 999 : 9999;
+        const WindowId exercise = *windowOf(Unit::Addition, row.level);
+        const WindowId score = *windowOf(Unit::Score, row.level);
+        const int n = row.level == Level::L999 ? 999 : 9999;
         h.program.start();
-        h.program.click(WindowId::frmuno, level999 ? "cmd999" : "cmd9999");
+        ASSERT_TRUE(fakes::pressOpeners(h.program, rowOf(exercise).opener->menu));
         h.random.push({{312, n}, {45, n}, {7, n}});
-        h.program.click(row.menuButtonLevel, "cmdadd");
+        ASSERT_TRUE(fakes::pressOpeners(h.program, exercise));
         auto& window = dynamic_cast<ExerciseWindow&>(*h.program.window(exercise));
         ASSERT_EQ(window.text("lbloper"), "312 + 45 + 7");
         window.setCounts(row.giuste, row.sbagliate);

@@ -103,48 +103,51 @@ struct Published {
 };
 
 // Each exercise window publishes counts with a grade of its own, so the shown grade names it.
-const std::map<WindowId, Published> kPublished{
-    {frm999addizioni, {"1", "0", kSuper}},          {frm999sottrazioni, {"2", "2", kNonCiSiamo}},
-    {frm999moltiplicazioni, {"3", "1", kBravo}},    {frm999divisioni, {"9", "1", kBravissimo}},
-    {frm9999addizioni, {"1", "0", kSuper}},         {frm9999sottrazioni, {"2", "2", kNonCiSiamo}},
-    {frm9999moltiplicazioni, {"3", "1", kBravo}},   {frm9999moltiplicazioni2, {"5", "2", kAbbastanza}},
-    {frm9999divisioni, {"9", "1", kBravissimo}},
+const std::map<Unit, Published> kPublished{
+    {Unit::Addition, {"1", "0", kSuper}},       {Unit::Subtraction, {"2", "2", kNonCiSiamo}},
+    {Unit::Multiplication, {"3", "1", kBravo}}, {Unit::Multiplication2, {"5", "2", kAbbastanza}},
+    {Unit::Division, {"9", "1", kBravissimo}},
 };
 
-const std::vector<WindowId> kLevel999{frm999addizioni, frm999sottrazioni, frm999moltiplicazioni, frm999divisioni};
-const std::vector<WindowId> kLevel9999{frm9999addizioni, frm9999sottrazioni, frm9999moltiplicazioni,
-                                       frm9999moltiplicazioni2, frm9999divisioni};
+// A window by what it is: the score window of level 999, the division of level 9999.
+WindowId at(Unit unit, Level level) { return *windowOf(unit, level); }
+
+Level theOther(Level level) { return level == Level::L999 ? Level::L9999 : Level::L999; }
 
 struct Lookup {
     std::string_view name;
-    WindowId score;
+    Level level;  // of the score window asked
     std::vector<std::pair<WindowId, std::string_view>> markers;
-    std::optional<WindowId> supplier;  // none: no window holds its own code
+    std::optional<Unit> supplier;  // of the level; none: no window holds its own code
 };
 
+using enum Unit;
+using enum Level;
+
 const std::vector<Lookup> kLookups{
-    {"OnlyAddition999", frm999punteggio, {{frm999addizioni, "1"}}, frm999addizioni},
-    {"MultiplicationBeatsAddition999", frm999punteggio, {{frm999addizioni, "1"}, {frm999moltiplicazioni, "3"}},
-     frm999moltiplicazioni},
-    {"DivisionBeatsSubtraction999", frm999punteggio, {{frm999sottrazioni, "2"}, {frm999divisioni, "4"}},
-     frm999divisioni},
-    {"DivisionBeatsAll999", frm999punteggio,
-     {{frm999addizioni, "1"}, {frm999sottrazioni, "2"}, {frm999moltiplicazioni, "3"}, {frm999divisioni, "4"}},
-     frm999divisioni},
-    {"NoMarker999", frm999punteggio, {}, std::nullopt},
-    {"AnotherWindowsCodeDoesNotMatch999", frm999punteggio, {{frm999divisioni, "1"}}, std::nullopt},
-    {"OnlyOneDigitMultiplication9999", frm9999punteggio, {{frm9999moltiplicazioni, "3"}}, frm9999moltiplicazioni},
-    {"TwoDigitBeatsOneDigitMultiplication9999", frm9999punteggio,
-     {{frm9999moltiplicazioni, "3"}, {frm9999moltiplicazioni2, "5"}}, frm9999moltiplicazioni2},
-    {"DivisionBeatsBothMultiplications9999", frm9999punteggio,
-     {{frm9999moltiplicazioni, "3"}, {frm9999moltiplicazioni2, "5"}, {frm9999divisioni, "4"}}, frm9999divisioni},
-    {"TwoDigitMultiplicationBeatsAddition9999", frm9999punteggio,
-     {{frm9999addizioni, "1"}, {frm9999moltiplicazioni2, "5"}}, frm9999moltiplicazioni2},
-    {"SubtractionBeatsAddition9999", frm9999punteggio, {{frm9999addizioni, "1"}, {frm9999sottrazioni, "2"}},
-     frm9999sottrazioni},
-    {"OneDigitCodeInTwoDigitWindowDoesNotMatch9999", frm9999punteggio, {{frm9999moltiplicazioni2, "3"}},
-     std::nullopt},
-    {"OtherLevelIsNotRead9999", frm9999punteggio, {{frm999addizioni, "1"}, {frm999divisioni, "4"}}, std::nullopt},
+    {"OnlyAddition999", L999, {{at(Addition, L999), "1"}}, Addition},
+    {"MultiplicationBeatsAddition999", L999, {{at(Addition, L999), "1"}, {at(Multiplication, L999), "3"}},
+     Multiplication},
+    {"DivisionBeatsSubtraction999", L999, {{at(Subtraction, L999), "2"}, {at(Division, L999), "4"}}, Division},
+    {"DivisionBeatsAll999", L999,
+     {{at(Addition, L999), "1"},
+      {at(Subtraction, L999), "2"},
+      {at(Multiplication, L999), "3"},
+      {at(Division, L999), "4"}},
+     Division},
+    {"NoMarker999", L999, {}, std::nullopt},
+    {"AnotherWindowsCodeDoesNotMatch999", L999, {{at(Division, L999), "1"}}, std::nullopt},
+    {"OnlyOneDigitMultiplication9999", L9999, {{at(Multiplication, L9999), "3"}}, Multiplication},
+    {"TwoDigitBeatsOneDigitMultiplication9999", L9999,
+     {{at(Multiplication, L9999), "3"}, {at(Multiplication2, L9999), "5"}}, Multiplication2},
+    {"DivisionBeatsBothMultiplications9999", L9999,
+     {{at(Multiplication, L9999), "3"}, {at(Multiplication2, L9999), "5"}, {at(Division, L9999), "4"}}, Division},
+    {"TwoDigitMultiplicationBeatsAddition9999", L9999,
+     {{at(Addition, L9999), "1"}, {at(Multiplication2, L9999), "5"}}, Multiplication2},
+    {"SubtractionBeatsAddition9999", L9999, {{at(Addition, L9999), "1"}, {at(Subtraction, L9999), "2"}},
+     Subtraction},
+    {"OneDigitCodeInTwoDigitWindowDoesNotMatch9999", L9999, {{at(Multiplication2, L9999), "3"}}, std::nullopt},
+    {"OtherLevelIsNotRead9999", L9999, {{at(Addition, L999), "1"}, {at(Division, L999), "4"}}, std::nullopt},
 };
 
 void PrintTo(const Lookup& row, std::ostream* os) { *os << row.name; }
@@ -153,47 +156,56 @@ class ScoreLookup : public testing::TestWithParam<Lookup> {};
 
 TEST_P(ScoreLookup, LaterWindowInCheckOrderSuppliesTheCounts) {
     const Lookup& row = GetParam();
+    const WindowId score = at(Score, row.level);
     fakes::Harness h;
     h.program.start();
-    for (const auto& [window, published] : kPublished) {
-        Window& exercise = h.program.loadHidden(window);
-        exercise.setText("txtrisg", std::string(published.giuste));
-        exercise.setText("txtriss", std::string(published.sbagliate));
+    for (Level level : {L999, L9999}) {
+        for (WindowId window : exercisesOf(level)) {
+            const Published& published = kPublished.at(rowOf(window).unit);
+            Window& exercise = h.program.loadHidden(window);
+            exercise.setText("txtrisg", std::string(published.giuste));
+            exercise.setText("txtriss", std::string(published.sbagliate));
+        }
     }
     for (const auto& [window, marker] : row.markers)
         h.program.loadHidden(window).setText("txtc", std::string(marker));
     // As an exercise window's "Punteggio" would.
-    h.program.open(row.score);
-    ASSERT_TRUE(h.program.click(row.score, "cmdcalcola"));
+    h.program.open(score);
+    ASSERT_TRUE(h.program.click(score, "cmdcalcola"));
     const Published expected = row.supplier ? kPublished.at(*row.supplier) : Published{"0", "0", ""};
-    EXPECT_EQ(scoreText(h.program, row.score, "lblrisg"), expected.giuste);
-    EXPECT_EQ(scoreText(h.program, row.score, "lblriss"), expected.sbagliate);
-    EXPECT_EQ(scoreText(h.program, row.score, "lblvoto"), expected.message);
+    EXPECT_EQ(scoreText(h.program, score, "lblrisg"), expected.giuste);
+    EXPECT_EQ(scoreText(h.program, score, "lblriss"), expected.sbagliate);
+    EXPECT_EQ(scoreText(h.program, score, "lblvoto"), expected.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(Markers, ScoreLookup, testing::ValuesIn(kLookups),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A level's windows, as their rows name them: its score window, its menu, its addition, and its
+// exercise windows in the order the score window examines them.
 struct LevelScore {
-    std::string_view name;
+    explicit LevelScore(Level level)
+        : score(at(Score, level)),
+          menu(at(LevelMenu, level)),
+          addition(at(Addition, level)),
+          windows(exercisesOf(level)),
+          otherLevel(exercisesOf(theOther(level))) {}
     WindowId score;
     WindowId menu;
-    std::string_view levelButton;
+    WindowId addition;
     std::vector<WindowId> windows;
     std::vector<WindowId> otherLevel;
 };
 
-const std::vector<LevelScore> kLevelScores{
-    {"Level999", frm999punteggio, frm999inizio, "cmd999", kLevel999, kLevel9999},
-    {"Level9999", frm9999punteggio, frm9999inizio, "cmd9999", kLevel9999, kLevel999},
-};
+class ScoreLevel : public testing::TestWithParam<Level> {};
 
-void PrintTo(const LevelScore& row, std::ostream* os) { *os << row.name; }
-
-class ScoreLevel : public testing::TestWithParam<LevelScore> {};
+TEST(ScoreLevelDetail, EachLevelHasItsOwnExerciseWindows) {
+    EXPECT_EQ(LevelScore(L999).windows.size(), 4u);
+    EXPECT_EQ(LevelScore(L9999).windows.size(), 5u);
+}
 
 TEST_P(ScoreLevel, CalcolaResetsEveryMarkerOfItsLevelOnly) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
     for (WindowId window : level.windows) h.program.loadHidden(window).setText("txtc", "3");
@@ -206,10 +218,10 @@ TEST_P(ScoreLevel, CalcolaResetsEveryMarkerOfItsLevelOnly) {
 }
 
 TEST_P(ScoreLevel, WindowsNotLoadedAreLoadedHiddenForTheRead) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, level.levelButton);
+    fakes::pressOpeners(h.program, level.menu);
     h.program.open(level.score);
     for (WindowId window : level.windows) ASSERT_EQ(h.program.state(window), WindowState::NotLoaded);
     h.program.click(level.score, "cmdcalcola");
@@ -224,26 +236,24 @@ TEST_P(ScoreLevel, WindowsNotLoadedAreLoadedHiddenForTheRead) {
 }
 
 TEST_P(ScoreLevel, OkOpensLevelMenuAndClosesScoreWindow) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, level.levelButton);
-    h.program.click(level.menu, "cmdadd");
-    h.program.click(level.windows.front(), "cmdpunteggio");
+    fakes::pressOpeners(h.program, level.addition);
+    h.program.click(level.addition, "cmdpunteggio");
     h.program.click(level.score, "cmdcalcola");
     ASSERT_TRUE(h.program.click(level.score, "cmdok"));
     EXPECT_EQ(h.program.state(level.menu), WindowState::Shown);
     EXPECT_EQ(h.program.state(level.score), WindowState::NotLoaded);
-    EXPECT_EQ(h.program.state(level.windows.front()), WindowState::Hidden);
+    EXPECT_EQ(h.program.state(level.addition), WindowState::Hidden);
 }
 
 TEST_P(ScoreLevel, EscLeavesOnlyOnceOkIsShown) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, level.levelButton);
-    h.program.click(level.menu, "cmdadd");
-    h.program.click(level.windows.front(), "cmdpunteggio");
+    fakes::pressOpeners(h.program, level.addition);
+    h.program.click(level.addition, "cmdpunteggio");
     EXPECT_FALSE(h.program.escape(level.score));
     EXPECT_EQ(h.program.state(level.score), WindowState::Shown);
     EXPECT_EQ(h.program.state(level.menu), WindowState::NotLoaded);
@@ -254,12 +264,11 @@ TEST_P(ScoreLevel, EscLeavesOnlyOnceOkIsShown) {
 }
 
 TEST_P(ScoreLevel, ScoreButtonShowsOnlyCalcolaAndCalcolaShowsTheRest) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, level.levelButton);
-    h.program.click(level.menu, "cmdadd");
-    h.program.click(level.windows.front(), "cmdpunteggio");
+    fakes::pressOpeners(h.program, level.addition);
+    h.program.click(level.addition, "cmdpunteggio");
     const Window& score = steps::win(h.program, level.score);
     for (std::string_view control : kResultControls) EXPECT_FALSE(score.visible(control)) << control;
     EXPECT_FALSE(score.visible("pctpallot"));
@@ -274,24 +283,23 @@ TEST_P(ScoreLevel, ScoreButtonShowsOnlyCalcolaAndCalcolaShowsTheRest) {
 }
 
 TEST_P(ScoreLevel, ScoreButtonReturnsAComputedScoreWindowToCalcola) {
-    const LevelScore& level = GetParam();
+    const LevelScore level(GetParam());
     fakes::Harness h;
     h.program.start();
-    h.program.click(frmuno, level.levelButton);
-    h.program.click(level.menu, "cmdadd");
+    fakes::pressOpeners(h.program, level.addition);
     h.program.open(level.score);
     h.program.click(level.score, "cmdcalcola");
-    ASSERT_TRUE(h.program.click(level.windows.front(), "cmdpunteggio"));
+    ASSERT_TRUE(h.program.click(level.addition, "cmdpunteggio"));
     const Window& score = steps::win(h.program, level.score);
     for (std::string_view control : kResultControls) EXPECT_FALSE(score.visible(control)) << control;
     // The picture stands where the button is; left visible it would cover it.
     EXPECT_FALSE(score.visible("pctpallot"));
     EXPECT_TRUE(score.visible("cmdcalcola"));
-    EXPECT_EQ(steps::text(h.program, level.windows.front(), "txtc"), "1");
+    EXPECT_EQ(steps::text(h.program, level.addition, "txtc"), "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, ScoreLevel, testing::ValuesIn(kLevelScores),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Levels, ScoreLevel, testing::Values(L999, L9999),
+                         [](const auto& info) { return info.param == L999 ? "Level999" : "Level9999"; });
 
 TEST(ScoreRoundTrip, AdditionComesBackAsLeftWithItsMarkerAtZero) {
     fakes::Harness h;

@@ -16,9 +16,7 @@ using fakes::Typed;
 
 namespace {
 
-WindowId subtractionWindow(Level level) {
-    return level == Level::L999 ? WindowId::frm999sottrazioni : WindowId::frm9999sottrazioni;
-}
+WindowId subtractionWindow(Level level) { return *windowOf(Unit::Subtraction, level); }
 
 int drawRange(Level level) { return level == Level::L999 ? 999 : 9999; }
 
@@ -190,21 +188,13 @@ TEST(SubtractionCheck, RightDifferenceEmptiesEveryCellAndDrawsANewSubtraction) {
 }
 
 TEST(SubtractionWindow, OpensFromTheLevelMenuWithTheFocusInTheMinuend) {
-    struct Case {
-        std::string_view levelButton;
-        WindowId menu;
-        Level level;
-        std::string_view firstCell;
-    };
-    for (auto [levelButton, menu, level, firstCell] :
-         {Case{"cmd999", WindowId::frm999inizio, Level::L999, "txth1"},
-          Case{"cmd9999", WindowId::frm9999inizio, Level::L9999, "txtk1"}}) {
+    for (auto [level, firstCell] : {std::pair{Level::L999, "txth1"}, std::pair{Level::L9999, "txtk1"}}) {
         fakes::Harness h;
         h.program.start();
-        h.program.click(WindowId::frmuno, levelButton);
-        h.random.push({{512, drawRange(level)}, {0, drawRange(level)}});
-        ASSERT_TRUE(h.program.click(menu, "cmdsott"));
         const WindowId id = subtractionWindow(level);
+        ASSERT_TRUE(fakes::pressOpeners(h.program, rowOf(id).opener->menu));
+        h.random.push({{512, drawRange(level)}, {0, drawRange(level)}});
+        ASSERT_TRUE(fakes::pressOpeners(h.program, id));
         ASSERT_EQ(h.program.state(id), WindowState::Shown);
         const Window& w = *h.program.window(id);
         EXPECT_EQ(w.text("lbloper"), "512 - 0");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "arithmetic/random_source.h"
@@ -98,5 +99,14 @@ struct Harness {
     FakeScreen screen;
     Program program{Services{clock, random, timers, beeper, screen}, windowMaker()};
 };
+
+// Presses the menu buttons that open the window, as the rows name them, from the nearest window
+// on the way that is shown: from the main menu, the level button and then the operation's. False
+// when a press is ignored or no shown window leads there.
+inline bool pressOpeners(Program& program, WindowId window) {
+    if (program.state(window) == WindowState::Shown) return true;
+    const std::optional<Opener>& opener = rowOf(window).opener;
+    return opener && pressOpeners(program, opener->menu) && program.click(opener->menu, opener->button);
+}
 
 }  // namespace vertola::fakes
