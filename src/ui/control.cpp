@@ -143,8 +143,11 @@ Control::Control(const ControlSpec& design, QWidget* parent, bool captionOnApply
     widget_->setVisible(design.visible);
 }
 
-void Control::apply(const ControlState& state) {
+void Control::apply(const ControlState& state, std::uint64_t textStamp) {
+    const bool setAgain = shownStamp_ != 0 && textStamp != shownStamp_ && shownText_ == state.text;
+    shownStamp_ = textStamp;
     applyText(state.text);
+    if (setAgain && announced(*design_)) announce(QString::fromStdString(state.text));
     if (state.fore != shownFore_) applyFore(state.fore);
     if (widget_->isHidden() == state.visible) widget_->setVisible(state.visible);
 }

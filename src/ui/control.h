@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -21,7 +22,8 @@ public:
     const ControlSpec& design() const { return *design_; }
     QWidget* widget() const { return widget_; }
 
-    void apply(const ControlState& state);
+    // The stamp is the core's for the text: a message set again with the same words is read again.
+    void apply(const ControlState& state, std::uint64_t textStamp);
 
 private:
     void applyText(const std::string& text);
@@ -32,6 +34,7 @@ private:
     QWidget* widget_;
     std::optional<std::string> shownText_;  // labels and buttons; text boxes compare with the widget
     std::optional<Rgb> shownFore_;
+    std::uint64_t shownStamp_ = 0;
 };
 
 }  // namespace vertola::ui

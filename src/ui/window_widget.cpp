@@ -89,7 +89,8 @@ std::string_view WindowWidget::controlName(const QWidget* widget) const {
 void WindowWidget::apply(const Window& window) {
     const QScopedValueRollback<bool> applying(applying_, true);
     const std::vector<ControlState>& states = window.controls();
-    for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i) controls_[i].apply(states[i]);
+    for (std::size_t i = 0; i < controls_.size() && i < states.size(); ++i)
+        controls_[i].apply(states[i], window.textStamp(i));
 }
 
 void WindowWidget::renderDrawings() const {
