@@ -1,3 +1,9 @@
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
 #include "ui/fonts.h"
 #include "ui/warm_up.h"
 #include "widget_harness.h"
@@ -20,23 +26,43 @@ void settle(const UiHarness& h, std::size_t wanted) {
 // in one that builds each at its click: every window it opens must look the same in both.
 struct Step {
     WindowId window;
-    const char* button;
+    std::string_view button;
     WindowId opens;
 };
 
-const Step kWalk[] = {
-    {WindowId::frmuno, "cmd999", WindowId::frm999inizio},
-    {WindowId::frm999inizio, "cmdadd", WindowId::frm999addizioni},
-    {WindowId::frm999addizioni, "cmdpunteggio", WindowId::frm999punteggio},
-    {WindowId::frm999punteggio, "cmdcalcola", WindowId::frm999punteggio},
-    {WindowId::frm999punteggio, "cmdok", WindowId::frm999inizio},
-    {WindowId::frm999inizio, "cmddiv", WindowId::frm999divisioni},
-    {WindowId::frm999divisioni, "cmdfine", WindowId::frm999inizio},
-    {WindowId::frm999inizio, "cmdesci", WindowId::frmuno},
-    {WindowId::frmuno, "cmd9999", WindowId::frm9999inizio},
-    {WindowId::frm9999inizio, "cmdmolt", WindowId::frm9999scelta},
-    {WindowId::frm9999scelta, "cmd2", WindowId::frm9999moltiplicazioni2},
-};
+// The presses of the menu buttons that lead from a shown window to another, as the rows name them.
+std::vector<Step> opening(WindowId window, WindowId from) {
+    if (window == from) return {};
+    const Opener& opener = *rowOf(window).opener;
+    std::vector<Step> steps = opening(opener.menu, from);
+    steps.push_back({opener.menu, opener.button, window});
+    return steps;
+}
+
+// Every window the rows have, each level's in turn: its menu from the main menu, each exercise
+// window from the menu and back by its end button, the first by way of the score window, and the
+// main menu again by the level menu's end button. Most windows come twice, once built again.
+std::vector<Step> pupilsWay() {
+    const WindowId mainMenu = *windowOf(Unit::MainMenu);
+    std::vector<Step> way;
+    for (Level level : {Level::L999, Level::L9999}) {
+        const WindowId menu = *windowOf(Unit::LevelMenu, level);
+        const WindowId score = *windowOf(Unit::Score, level);
+        const std::vector<WindowId> exercises = exercisesOf(level);
+        std::ranges::copy(opening(menu, mainMenu), std::back_inserter(way));
+        for (WindowId exercise : exercises) {
+            std::ranges::copy(opening(exercise, menu), std::back_inserter(way));
+            if (exercise == exercises.front()) {
+                way.insert(way.end(), {{exercise, "cmdpunteggio", score}, {score, "cmdcalcola", score},
+                                       {score, "cmdok", menu}});
+            } else {
+                way.push_back({exercise, "cmdfine", menu});
+            }
+        }
+        way.push_back({menu, "cmdesci", mainMenu});
+    }
+    return way;
+}
 
 TEST(BuildAhead, EveryWindowOpenedFromAWidgetBuiltAheadLooksAsOneBuiltAtItsClick) {
     UiHarness ahead;
@@ -46,8 +72,11 @@ TEST(BuildAhead, EveryWindowOpenedFromAWidgetBuiltAheadLooksAsOneBuiltAtItsClick
     ahead.view.buildAhead(0);
     settle(ahead, kWindowCount - 1);
     ASSERT_EQ(ahead.view.windowsBuiltAhead(), kWindowCount - 1);
-    for (const Step& step : kWalk) {
-        SCOPED_TRACE(step.button);
+    const std::vector<Step> way = pupilsWay();
+    std::set<WindowId> opened;
+    for (const Step& step : way) {
+        SCOPED_TRACE(std::string(windowName(step.window)) + "." + std::string(step.button));
+        opened.insert(step.opens);
         for (UiHarness* h : {&ahead, &atClick}) {
             h->core.random.push({{123, 999}, {45, 999}, {6, 999}, {7, 9}, {8, 9}});
             h->press(step.window, step.button);
@@ -59,6 +88,7 @@ TEST(BuildAhead, EveryWindowOpenedFromAWidgetBuiltAheadLooksAsOneBuiltAtItsClick
         EXPECT_EQ(ahead.widget(step.opens)->grab().toImage(), atClick.widget(step.opens)->grab().toImage());
         settle(ahead, kWindowCount - loaded(ahead));
     }
+    EXPECT_EQ(opened.size(), kWindowCount);
 }
 
 TEST(BuildAhead, AClosedWindowIsBuiltAheadAgainAndNothingStaysOnceTheProgramEnds) {

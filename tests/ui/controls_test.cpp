@@ -107,8 +107,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, CaptionWrap, ::testing::ValuesIn(kWraps),
 // The widest operation lines each level can draw must be read whole, or the pupil copies a
 // wrong number.
 TEST(OperationLine, TheWidestAdditionOfEachLevelFitsItsLabel) {
-    for (auto [window, widest] : {std::pair{WindowId::frm999addizioni, "333 + 333 + 333"},
-                                  std::pair{WindowId::frm9999addizioni, "3333 + 3333 + 3333"}}) {
+    for (auto [level, widest] :
+         {std::pair{Level::L999, "333 + 333 + 333"}, std::pair{Level::L9999, "3333 + 3333 + 3333"}}) {
+        const WindowId window = *windowOf(Unit::Addition, level);
         const ControlSpec& design = *findControl(layoutOf(window), "lbloper");
         EXPECT_LE(QFontMetrics(toQFont(design.font)).horizontalAdvance(widest), toPixels(design.rect).width())
             << windowName(window);

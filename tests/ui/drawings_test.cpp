@@ -2,6 +2,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "ui/picture_widget.h"
 #include "widget_harness.h"
@@ -66,9 +67,18 @@ TEST_P(Drawings, AreKeptAsTheyWouldBeRenderedOntoTheirWindow) {
     EXPECT_GT(pictures, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowsWithDrawings, Drawings,
-                         ::testing::Values(WindowId::frmuno, WindowId::frm999inizio, WindowId::frm9999inizio,
-                                           WindowId::frm999addizioni, WindowId::frm999punteggio),
+// Every window whose table has a drawing: each its own, at the size its table gives.
+std::vector<WindowId> windowsWithDrawings() {
+    std::vector<WindowId> windows;
+    for (WindowId id : kAllWindows) {
+        const auto& controls = layoutOf(id).controls;
+        if (std::ranges::any_of(controls, [](const ControlSpec& c) { return c.kind == Kind::Picture; }))
+            windows.push_back(id);
+    }
+    return windows;
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowsWithDrawings, Drawings, ::testing::ValuesIn(windowsWithDrawings()),
                          [](const ::testing::TestParamInfo<WindowId>& info) {
                              return std::string(layoutOf(info.param).name);
                          });
