@@ -9,6 +9,7 @@ import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { serve } from '../../src/web/serve.mjs';
 import { startDisplay } from './display.mjs';
+import { named, wayTo } from '../web/support/rows.mjs';
 
 // The folder under test: the build's, unless VERTOLA_WEB_DIR names another build of it.
 export const folder = process.env.VERTOLA_WEB_DIR
@@ -33,6 +34,8 @@ const LIMIT = { timeout: 90_000 };
 
 const win = (name) => `[role="dialog"][data-name="${name}"]`;
 const ctl = (window, control) => `${win(window)} [data-client] [data-name="${control}"]`;
+/** The button of a click as the rows name it, "window.button". @param {string} click */
+const at = (click) => ctl(...(/** @type {[string, string]} */ (click.split('.'))));
 
 /**
  * Registers the smoke tests for one engine.
@@ -40,11 +43,18 @@ const ctl = (window, control) => `${win(window)} [data-client] [data-name="${con
  * @param {(display: Awaited<ReturnType<typeof startDisplay>>) => Promise<Engine>} launch
  */
 export function smokeSuite(name, launch) {
-  const shared = /** @type {{ display?: any, engine?: Engine, server?: any, activated?: boolean }} */ ({});
+  const shared = /** @type {{ display?: any, engine?: Engine, server?: any, activated?: boolean, layouts?: Map<string, any> }} */ ({});
   before(async () => {
     shared.display = await startDisplay();
     shared.server = await serve(folder, 0);
     shared.engine = await launch(shared.display);
+    // The windows' tables from the served folder's own core: which window is which, and the
+    // buttons that open it.
+    await shared.engine.goto(shared.server.url);
+    shared.layouts = new Map((await shared.engine.evaluate(async () => {
+      const core = await (await import('./vertola_core.mjs')).default();
+      return JSON.parse(core.cwrap('vt_layouts', 'string', [])());
+    })).map((/** @type {any} */ layout) => [layout.name, layout]));
   }, LIMIT);
   after(async () => {
     await shared.engine?.close().catch(() => {});
@@ -71,23 +81,31 @@ export function smokeSuite(name, launch) {
   const messageIs = (window, message) => until((s, m) => document.querySelector(s)?.textContent === m,
     [ctl(window, 'lblmessaggio'), message], `${window}'s message "${message}"`);
 
+  /** The main menu's buttons that open the level menus. */
+  const levelButtons = () => [...shared.layouts.values()].filter((window) => window.unit === 'LevelMenu')
+    .map(({ opener }) => ctl(opener.window, opener.button));
+
   /** The main menu at `url`, with the browser's window holding the real keyboard. */
   async function start(url) {
     await shared.engine.goto(url);
-    await shown(ctl('frmuno', 'cmd999'));
+    await shown(levelButtons()[0]);
     if (!shared.activated) {
       // Keys go to the window that last had a real click; the desk's corner does nothing.
       await shared.display.clickWindowCorner(shared.engine.windowClass);
       shared.activated = true;
     }
   }
-  async function openAddition(window) {
-    const [menu, level] = window === 'frm999addizioni' ? ['frm999inizio', 'cmd999'] : ['frm9999inizio', 'cmd9999'];
-    await shared.engine.click(ctl('frmuno', level));
-    await shown(ctl(menu, 'cmdadd'));
-    await shared.engine.click(ctl(menu, 'cmdadd'));
+  /** The addition window of a level, opened by the buttons the rows name; its name. @param {number} level */
+  async function openAddition(level) {
+    const window = named(shared.layouts, 'Addition', level);
+    for (const click of wayTo(shared.layouts, window)) {
+      await shown(at(click));
+      await shared.engine.click(at(click));
+    }
     await shown(ctl(window, 'txturis'));
+    return window;
   }
+  const checkButton = (window) => ctl(window, shared.layouts.get(window).checkButton);
   async function sum(window) {
     const operation = await text(ctl(window, 'lbloper'));
     const [a, , b, , c] = operation.split(' ').map(Number);
@@ -102,55 +120,55 @@ export function smokeSuite(name, launch) {
   }
   async function answer(window, given, message) {
     await typeInto(ctl(window, 'txturis'), String(given));
-    await shared.engine.click(ctl(window, 'cmdconferma'));
+    await shared.engine.click(checkButton(window));
     await messageIs(window, message);
   }
 
   test(`${name}: the served folder shows the main menu`, LIMIT, async () => {
     await start(shared.server.url);
     assert.equal(await shared.engine.evaluate(() => document.title), 'Operazioni in vertola');
-    for (const button of ['cmd999', 'cmd9999']) await shown(ctl('frmuno', button));
+    for (const button of levelButtons()) await shown(button);
   });
 
   test(`${name}: an addition answered wrong, then right`, LIMIT, async () => {
     await start(shared.server.url);
-    await openAddition('frm999addizioni');
-    const right = await sum('frm999addizioni');
-    await answer('frm999addizioni', right + 1, WRONG);
+    const addition = await openAddition(999);
+    const right = await sum(addition);
+    await answer(addition, right + 1, WRONG);
     assert.equal(await shared.engine.evaluate((s) => getComputedStyle(document.querySelector(s)).color,
-      ctl('frm999addizioni', 'lblmessaggio')), 'rgb(255, 0, 0)');
-    await answer('frm999addizioni', right, RIGHT);
+      ctl(addition, 'lblmessaggio')), 'rgb(255, 0, 0)');
+    await answer(addition, right, RIGHT);
     assert.deepEqual(await shared.engine.evaluate((cells) => cells.map((s) => document.querySelector(s).value),
-      ['txtrisg', 'txtriss', 'txttot'].map((c) => ctl('frm999addizioni', c))), ['1', '1', '2']);
+      ['txtrisg', 'txtriss', 'txttot'].map((c) => ctl(addition, c))), ['1', '1', '2']);
   });
 
   test(`${name}: a pasted million characters are judged whole`, LIMIT, async () => {
     await start(shared.server.url);
-    await openAddition('frm9999addizioni');
-    const right = String(await sum('frm9999addizioni'));
+    const addition = await openAddition(9999);
+    const right = String(await sum(addition));
     // Leading zeros keep the sum; a paste cut short would be judged as zeros alone. (WebKit's
     // <input> holds at most 524,288 characters, whoever sets its value, so the cell's own length
     // is no measure.)
     const pasted = '0'.repeat(1_000_000 - right.length) + right;
     await shared.display.holdClipboard(pasted);
-    const cell = ctl('frm9999addizioni', 'txturis');
+    const cell = ctl(addition, 'txturis');
     await shared.engine.click(cell);
     await until((s) => document.activeElement === document.querySelector(s), [cell], 'the result cell focused');
     await shared.display.keys('ctrl+v');
     await until((s) => document.querySelector(s).value.length > 0, [cell], 'the paste in the cell');
-    await shared.engine.click(ctl('frm9999addizioni', 'cmdconferma'));
-    await messageIs('frm9999addizioni', RIGHT);
+    await shared.engine.click(checkButton(addition));
+    await messageIs(addition, RIGHT);
   });
 
   test(`${name}: Shift+Tab walks the window's tab order backwards`, LIMIT, async () => {
     await start(shared.server.url);
-    await openAddition('frm999addizioni');
+    const addition = await openAddition(999);
     // The table's order, from the core itself, among the controls shown.
     const order = await shared.engine.evaluate(async (window) => {
       const core = await (await import('./vertola_core.mjs')).default();
       const layout = JSON.parse(core.cwrap('vt_layouts', 'string', [])()).find((l) => l.name === window);
       return layout.tabOrder.filter((c) => document.querySelector(`[data-name="${window}"] [data-name="${c}"]`)?.checkVisibility());
-    }, 'frm999addizioni');
+    }, addition);
     assert.ok(order.length >= 3, `${order}`);
     const first = order.indexOf(await focused());
     assert.notEqual(first, -1);
@@ -172,8 +190,8 @@ export function smokeSuite(name, launch) {
     try {
       copyFileSync(path.join(folder, 'operazioni-in-vertola.html'), path.join(stick, 'operazioni-in-vertola.html'));
       await start(pathToFileURL(path.join(stick, 'operazioni-in-vertola.html')).href);
-      await openAddition('frm999addizioni');
-      await answer('frm999addizioni', await sum('frm999addizioni'), RIGHT);
+      const addition = await openAddition(999);
+      await answer(addition, await sum(addition), RIGHT);
     } finally {
       rmSync(stick, { recursive: true, force: true });
     }
@@ -189,10 +207,10 @@ export function smokeSuite(name, launch) {
       await server.close();
       stopped = true;
       await shared.engine.reload();
-      await shown(ctl('frmuno', 'cmd999'));
+      await shown(levelButtons()[0]);
       assert.ok(await shared.engine.evaluate(() => !!navigator.serviceWorker.controller), 'the page came from the worker');
-      await openAddition('frm999addizioni');
-      await answer('frm999addizioni', await sum('frm999addizioni') + 1, WRONG);
+      const addition = await openAddition(999);
+      await answer(addition, await sum(addition) + 1, WRONG);
     } finally {
       if (!stopped) await server.close();
     }

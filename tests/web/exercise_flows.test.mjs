@@ -4,22 +4,23 @@
 // praise, each count with its label and the grade.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickAll, ctl, focusedName, openProgram, openWindow, readLayouts, rightAnswer, useBrowser, ways, win } from './support/program.mjs';
+import { clickAll, ctl, focusedName, named, openProgram, openWindow, readLayouts, rightAnswer, useBrowser, wayTo, win } from './support/program.mjs';
 
 const shared = useBrowser();
 
-// Window, check button, focus after a right and after a wrong answer, score-request code, the
-// cell of the last remainder, the answers given ('r' right, 'w' wrong) and the grade they earn.
+// Each exercise window by its unit and level: the focus after a right and after a wrong answer,
+// the score-request code, the cell of the last remainder, the answers given ('r' right, 'w'
+// wrong) and the grade they earn.
 const exercises = [
-  ['frm999addizioni', 'cmdconferma', 'txth1', 'txturis', '1', null, 'wr', 'Non ci siamo. Esercitati di più'],
-  ['frm999sottrazioni', 'cmdconferma', 'txth1', 'txturis', '2', null, 'rr', 'Super!!!!'],
-  ['frm999moltiplicazioni', 'cmdconferma', 'txth1', 'txturis', '3', null, 'rwr', 'Abbastanza bene, ma puoi fare di meglio.'],
-  ['frm999divisioni', 'Command1', 'txth1', 'txthris', '4', 'txtparu3', 'wr', 'Non ci siamo. Esercitati di più'],
-  ['frm9999addizioni', 'cmdconferma', 'txtk1', 'txturis', '1', null, 'rrrw', 'Bravo!!'],
-  ['frm9999sottrazioni', 'cmdconferma', 'txtk1', 'txturis', '2', null, 'ww', 'Non ci siamo. Esercitati di più'],
-  ['frm9999moltiplicazioni', 'cmdconferma', 'txtk1', 'txturis', '3', null, 'r', 'Super!!!!'],
-  ['frm9999moltiplicazioni2', 'cmdconferma', 'txth1', 'txtparu1', '5', null, 'wr', 'Non ci siamo. Esercitati di più'],
-  ['frm9999divisioni', 'cmdcontrolla', 'txtk1', 'txtkris', '4', 'txtparu4', 'rw', 'Non ci siamo. Esercitati di più'],
+  ['Addition', 999, 'txth1', 'txturis', '1', null, 'wr', 'Non ci siamo. Esercitati di più'],
+  ['Subtraction', 999, 'txth1', 'txturis', '2', null, 'rr', 'Super!!!!'],
+  ['Multiplication', 999, 'txth1', 'txturis', '3', null, 'rwr', 'Abbastanza bene, ma puoi fare di meglio.'],
+  ['Division', 999, 'txth1', 'txthris', '4', 'txtparu3', 'wr', 'Non ci siamo. Esercitati di più'],
+  ['Addition', 9999, 'txtk1', 'txturis', '1', null, 'rrrw', 'Bravo!!'],
+  ['Subtraction', 9999, 'txtk1', 'txturis', '2', null, 'ww', 'Non ci siamo. Esercitati di più'],
+  ['Multiplication', 9999, 'txtk1', 'txturis', '3', null, 'r', 'Super!!!!'],
+  ['Multiplication2', 9999, 'txth1', 'txtparu1', '5', null, 'wr', 'Non ci siamo. Esercitati di più'],
+  ['Division', 9999, 'txtk1', 'txtkris', '4', 'txtparu4', 'rw', 'Non ci siamo. Esercitati di più'],
 ];
 
 // What the page has put into a live region for a screen reader since last asked.
@@ -33,10 +34,18 @@ const heard = (page) => page.evaluate(() => {
   return globalThis.heard.splice(0);
 });
 
-for (const [name, check, rightFocus, wrongFocus, code, remainderCell, answers, grade] of exercises) {
-  test(`${name}: ${answers}, then the score`, async () => {
+test('the table holds every exercise window once', async () => {
+  const layouts = await readLayouts(await openProgram(shared));
+  const names = exercises.map(([unit, level]) => named(layouts, unit, level));
+  assert.deepEqual(names.sort(), [...layouts.values()].filter((w) => w.scoreCode).map((w) => w.name).sort());
+});
+
+for (const [unit, level, rightFocus, wrongFocus, code, remainderCell, answers, grade] of exercises) {
+  test(`${unit} ${level}: ${answers}, then the score`, async () => {
     const page = await openProgram(shared);
     const layouts = await readLayouts(page);
+    const name = named(layouts, unit, level);
+    const check = layouts.get(name).checkButton;
     await openWindow(page, name);
     await heard(page);
     const text = (control) => ctl(page, name, control).textContent();
@@ -58,7 +67,7 @@ for (const [name, check, rightFocus, wrongFocus, code, remainderCell, answers, g
       assert.deepEqual([await value('txtrisg'), await value('txtriss'), await value('txttot')], [rights, i + 1 - rights, i + 1].map(String));
     }
     const operation = await text('lbloper');
-    const [score, menu] = name.startsWith('frm9999') ? ['frm9999punteggio', 'frm9999inizio'] : ['frm999punteggio', 'frm999inizio'];
+    const [score, menu] = [named(layouts, 'Score', level), named(layouts, 'LevelMenu', level)];
     await ctl(page, name, 'cmdpunteggio').click();
     assert.deepEqual([await win(page, name).isHidden(), await value('txtc')], [true, code]);
     await heard(page);
@@ -76,7 +85,7 @@ for (const [name, check, rightFocus, wrongFocus, code, remainderCell, answers, g
     await ctl(page, score, 'cmdok').click();
     assert.deepEqual([await win(page, menu).isVisible(), await win(page, score).count()], [true, 0]);
     // Back through the menu, the hidden window shows as it was left.
-    await clickAll(page, ways[name].slice(ways[menu].length));
+    await clickAll(page, wayTo(layouts, name).slice(wayTo(layouts, menu).length));
     assert.deepEqual([await win(page, name).isVisible(), await text('lbloper'), await value('txttot')], [true, operation, String(answers.length)]);
   });
 }

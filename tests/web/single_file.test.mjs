@@ -6,7 +6,7 @@ import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { ctl, openWindow, rightAnswer, useBrowser, win } from './support/program.mjs';
+import { ctl, openProgram, openWindow, readLayouts, rightAnswer, useBrowser, win } from './support/program.mjs';
 
 const shared = useBrowser();
 const built = fileURLToPath(new URL('../../build/web/operazioni-in-vertola.html', import.meta.url));
@@ -20,6 +20,8 @@ test('the file names no other file and weighs at most 400 KB', () => {
 });
 
 test('from a folder of its own, offline: an addition and its score', async () => {
+  // The way to a window is read from the served folder's tables: the file has no core to ask but its own.
+  const layouts = await readLayouts(await openProgram(shared));
   const stick = mkdtempSync(path.join(os.tmpdir(), 'vertola-stick-'));
   const context = await shared.browser.newContext({ offline: true, viewport: { width: 1024, height: 768 } });
   try {
@@ -40,7 +42,7 @@ test('from a folder of its own, offline: an addition and its score', async () =>
       return [title?.naturalWidth > 0, document.fonts.check('bold 12pt "Comic Neue"'), document.fonts.check('9pt Arimo')];
     }), [true, true, true]);
 
-    await openWindow(page, 'frm999addizioni');
+    await openWindow(page, 'frm999addizioni', layouts);
     const { result } = await rightAnswer(page, 'frm999addizioni');
     await ctl(page, 'frm999addizioni', 'txturis').fill(String(result));
     await ctl(page, 'frm999addizioni', 'cmdconferma').click();

@@ -3,7 +3,7 @@
 // every window whole on a tablet, a whiteboard and a zoomed page.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { ctl, focusedName, openProgram, rightAnswer, useBrowser, win } from './support/program.mjs';
+import { ctl, everyWindowTour, focusedName, openProgram, readLayouts, rightAnswer, useBrowser, win } from './support/program.mjs';
 
 const shared = useBrowser();
 const tablet = { viewport: { width: 1024, height: 768 }, hasTouch: true, isMobile: true };
@@ -85,22 +85,19 @@ test('two quick taps on a button are two presses, and the page keeps its scale',
   await page.context().close();
 });
 
-// Every window of a tour, as it comes in front: inside the screen, and no text spilling out of its
-// control. The browser's zoom is a larger device pixel ratio on a smaller screen in CSS pixels.
+// Every window, as a tour of them all brings it in front: inside the screen, and no text spilling
+// out of its control. The browser's zoom is a larger device pixel ratio on a smaller screen in CSS pixels.
 const screens = [
   ['tablet', tablet],
   ['whiteboard', { viewport: { width: 1920, height: 1080 }, hasTouch: true }],
   ['tablet zoomed to 150%', { ...tablet, viewport: { width: 683, height: 512 }, deviceScaleFactor: 1.5 }],
   ['whiteboard zoomed to 250%', { viewport: { width: 768, height: 432 }, deviceScaleFactor: 2.5, hasTouch: true }],
 ];
-const tour = ['frmuno.cmd999', 'frm999inizio.cmddiv', 'frm999divisioni.cmdpunteggio', 'frm999punteggio.cmdcalcola',
-  'frm999punteggio.cmdok', 'frm999inizio.cmdesci', 'frmuno.cmd9999', 'frm9999inizio.cmdmolt', 'frm9999scelta.cmd2'];
-
 for (const [screen, device] of screens) {
   test(`every window whole on a ${screen}`, async () => {
     const page = await openProgram(shared, { device });
     const problems = [];
-    for (const step of ['', ...tour]) {
+    for (const step of ['', ...everyWindowTour(await readLayouts(page))]) {
       if (step) await tap(page, ...step.split('.'));
       problems.push(...await page.evaluate(() => {
         const out = [];

@@ -2,7 +2,7 @@
 // colours, font, text and name, read from the page against the core's own tables.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickAll, openProgram, readLayouts, readUnits, useBrowser } from './support/program.mjs';
+import { clickAll, everyWindowTour, named, openProgram, readLayouts, readUnits, useBrowser } from './support/program.mjs';
 
 const shared = useBrowser();
 
@@ -46,17 +46,6 @@ function differences({ layout, twipsPerPixel }) {
   return out;
 }
 
-// A tour that opens every window afresh; each window is looked at when it first comes in front.
-const tour = [
-  'frmuno.cmd999', 'frm999inizio.cmdadd', 'frm999addizioni.cmdpunteggio', 'frm999punteggio.cmdcalcola',
-  'frm999punteggio.cmdok', 'frm999inizio.cmdsott', 'frm999sottrazioni.cmdfine', 'frm999inizio.cmdmolt',
-  'frm999moltiplicazioni.cmdfine', 'frm999inizio.cmddiv', 'frm999divisioni.cmdfine', 'frm999inizio.cmdesci',
-  'frmuno.cmd9999', 'frm9999inizio.cmdadd', 'frm9999addizioni.cmdpunteggio', 'frm9999punteggio.cmdcalcola',
-  'frm9999punteggio.cmdok', 'frm9999inizio.cmdsott', 'frm9999sottrazioni.cmdfine', 'frm9999inizio.cmdmolt',
-  'frm9999scelta.cmd1', 'frm9999moltiplicazioni.cmdfine', 'frm9999inizio.cmdmolt', 'frm9999scelta.cmd2',
-  'frm9999moltiplicazioni2.cmdfine', 'frm9999inizio.cmddiv',
-];
-
 // The texts of a window, its frame's and its drawings' included, that the browser draws in a face
 // of the machine's rather than one the page ships; a drawing shown as an image cannot use the
 // page's faces, so one with text is listed too.
@@ -81,12 +70,13 @@ test('every window is drawn from its table, its texts in the faces the page ship
   const layouts = await readLayouts(page);
   const { twipsPerPixel } = await readUnits(page);
   // The exit button's icon is drawn at the side its table gives, as on the desktop.
-  assert.equal(layouts.get('frmuno').controls.find((c) => c.name === 'cmdesci').iconSide, 32);
+  assert.equal(layouts.get(named(layouts, 'MainMenu')).controls.find((c) => c.name === 'cmdesci').iconSide, 32);
   const cdp = await page.context().newCDPSession(page);
   await cdp.send('DOM.enable');
   await cdp.send('CSS.enable');
+  // A tour of every window; each is looked at when it first comes in front.
   const seen = new Map();
-  for (const click of ['', ...tour]) {
+  for (const click of ['', ...everyWindowTour(layouts)]) {
     await clickAll(page, click ? [click] : []);
     const front = await page.evaluate(() => document.querySelector('[role="dialog"].active').dataset.name);
     const layout = layouts.get(front);

@@ -5,7 +5,7 @@
 // the finger that taps it.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { ctl, focusedName, openProgram, openWindow, useBrowser, win } from './support/program.mjs';
+import { ctl, everyWindowTour, focusedName, named, openProgram, openWindow, readLayouts, useBrowser, wayTo, win } from './support/program.mjs';
 
 const shared = useBrowser();
 
@@ -125,14 +125,13 @@ test('a page made smaller brings the windows the pupil moved wholly onto it, als
 });
 
 const phone = { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true };
-const tour = ['frmuno.cmd999', 'frm999inizio.cmdadd', 'frm999addizioni.cmdpunteggio', 'frm999punteggio.cmdcalcola',
-  'frm999punteggio.cmdok', 'frm999inizio.cmdadd', 'frm999addizioni.cmdfine', 'frm999inizio.cmdesci', 'frmuno.cmd9999',
-  'frm9999inizio.cmdmolt'];
-
 test('on a 360 x 640 phone every window is whole on the page and every control answers a tap', async () => {
   const page = await openProgram(shared, { device: phone });
+  const layouts = await readLayouts(page);
+  // Every window, and last the chooser in front of its menu.
+  const chooser = named(layouts, 'Chooser', 9999);
   const problems = [];
-  for (const step of ['', ...tour]) {
+  for (const step of ['', ...everyWindowTour(layouts), ...wayTo(layouts, chooser)]) {
     if (step) await ctl(page, ...step.split('.')).tap();
     problems.push(...await page.evaluate(() => {
       const out = [];
@@ -151,8 +150,8 @@ test('on a 360 x 640 phone every window is whole on the page and every control a
   }
   assert.deepEqual(problems, []);
   // The close box of the front window, tapped, closes it.
-  await win(page, 'frm9999scelta').locator('.close-box').tap();
-  assert.equal(await win(page, 'frm9999scelta').count(), 0);
+  await win(page, chooser).locator('.close-box').tap();
+  assert.equal(await win(page, chooser).count(), 0);
   await page.context().close();
 });
 

@@ -3,6 +3,9 @@ import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 import { serve } from '../../../src/web/serve.mjs';
+import { everyWindowTour, named, wayTo } from './rows.mjs';
+
+export { everyWindowTour, named, wayTo };
 
 const root = fileURLToPath(new URL('../../../build/web/', import.meta.url));
 export const args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
@@ -40,7 +43,7 @@ export async function openProgram(shared, { clock = false, device = null } = {})
   if (clock) await page.clock.install({ time: new Date('2026-01-01T08:00:00') });
   if (!own) shared.page = page;
   await page.goto(shared.server.url);
-  await win(page, 'frmuno').waitFor();
+  await win(page, named(await readLayouts(page), 'MainMenu')).waitFor();
   return page;
 }
 
@@ -49,7 +52,7 @@ async function restart(page) {
   const closeBox = page.locator('[role="dialog"].active .close-box');
   while (await closeBox.count()) await closeBox.click();
   await page.getByRole('button', { name: 'Ricomincia' }).click();
-  await win(page, 'frmuno').waitFor();
+  await win(page, named(await readLayouts(page), 'MainMenu')).waitFor();
   return page;
 }
 
@@ -58,32 +61,28 @@ export const ctl = (page, window, control) => win(page, window).locator(`[data-c
 export const loadedWindows = (page) => page.locator('[role="dialog"]').evaluateAll((all) => all.map((w) => w.dataset.name).sort());
 export const focusedName = (page) => page.evaluate(() => document.activeElement?.dataset.name ?? '');
 
-/** The clicks that lead from the main menu to each window. */
-export const ways = { frm999inizio: ['frmuno.cmd999'], frm9999inizio: ['frmuno.cmd9999'] };
-ways.frm9999scelta = [...ways.frm9999inizio, 'frm9999inizio.cmdmolt'];
-for (const [op, button] of [['addizioni', 'cmdadd'], ['sottrazioni', 'cmdsott'], ['moltiplicazioni', 'cmdmolt'], ['divisioni', 'cmddiv']]) {
-  ways[`frm999${op}`] = [...ways.frm999inizio, `frm999inizio.${button}`];
-  ways[`frm9999${op}`] = [...ways.frm9999inizio, `frm9999inizio.${button}`];
-}
-ways.frm9999moltiplicazioni = [...ways.frm9999scelta, 'frm9999scelta.cmd1'];
-ways.frm9999moltiplicazioni2 = [...ways.frm9999scelta, 'frm9999scelta.cmd2'];
-ways.frm999punteggio = [...ways.frm999addizioni, 'frm999addizioni.cmdpunteggio'];
-ways.frm9999punteggio = [...ways.frm9999addizioni, 'frm9999addizioni.cmdpunteggio'];
-
 export async function clickAll(page, clicks) {
   for (const click of clicks) await ctl(page, ...click.split('.')).click();
 }
 
-export async function openWindow(page, name) {
-  await clickAll(page, ways[name] ?? []);
+const readOnPage = new WeakMap();
+
+/** The fifteen tables, each with its window's row, read through the core's own bridge (once a page). */
+export const readLayouts = async (page) => {
+  if (!readOnPage.has(page)) {
+    readOnPage.set(page, new Map((await page.evaluate(async () => {
+      const core = await (await import('./vertola_core.mjs')).default();
+      return JSON.parse(core.cwrap('vt_layouts', 'string', [])());
+    })).map((layout) => [layout.name, layout])));
+  }
+  return readOnPage.get(page);
+};
+
+/** Opens a window from the main menu; a page that cannot read the tables itself is given them. */
+export async function openWindow(page, name, layouts = null) {
+  await clickAll(page, wayTo(layouts ?? await readLayouts(page), name));
   await win(page, name).waitFor();
 }
-
-/** The fifteen tables, read through the core's own bridge. */
-export const readLayouts = async (page) => new Map((await page.evaluate(async () => {
-  const core = await (await import('./vertola_core.mjs')).default();
-  return JSON.parse(core.cwrap('vt_layouts', 'string', [])());
-})).map((layout) => [layout.name, layout]));
 
 /** The core's measures, read through its bridge: twips per pixel. */
 export const readUnits = async (page) => page.evaluate(async () => {
