@@ -20,7 +20,8 @@ namespace {
 
 using namespace vertola;
 
-constexpr WindowId kAddition = WindowId::frm999addizioni;
+// The addition window of level 999, as its row names it.
+const WindowId kAddition = *windowOf(Unit::Addition, Level::L999);
 
 // From Ctrl+V in the units cell to the judged check: the paste, the cell's text reaching the
 // program, the click, the reading of the joined row, the message and the emptied cells. The
@@ -33,7 +34,7 @@ void pasteAndCheck(benchmark::State& state) {
     view.sync();
     ui::WindowWidget* window = view.widget(kAddition);
     auto* cell = qobject_cast<QLineEdit*>(window->control("txturis"));
-    auto* check = qobject_cast<QPushButton*>(window->control("cmdconferma"));
+    auto* check = qobject_cast<QPushButton*>(window->control(layoutOf(kAddition).checkButton));
     auto* message = qobject_cast<QLabel*>(window->control("lblmessaggio"));
     for (auto _ : state) {
         state.PauseTiming();
@@ -44,7 +45,7 @@ void pasteAndCheck(benchmark::State& state) {
         state.ResumeTiming();
         QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
         check->click();
-        if (message->text() != QStringLiteral("Complimenti! Vai avanti")) {
+        if (message->text().toStdString() != kRightMessage) {
             state.SkipWithError("the pasted sum was not judged right");
             break;
         }

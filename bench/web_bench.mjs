@@ -18,6 +18,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { serve } from '../src/web/serve.mjs';
 import { SINGLE_FILE } from '../src/web/tools/single_file.mjs';
+import { named, readLayouts, way } from './web_layouts.mjs';
 
 const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
@@ -107,8 +108,19 @@ async function timeToFinal({ context, settled }, url, ready) {
   return frames[first].at - start;
 }
 
-async function startup(appUrl, bareUrl, singleUrl) {
-  const pages = { app: [appUrl, '[data-name="frmuno"]'], bare: [bareUrl, 'button'], single: [singleUrl, '[data-name="frmuno"]'] };
+/**
+ * An exercise window of the tables as the benches drive it: selectors of the window and its check
+ * button, and the clicks that open it.
+ * @param {Map<string, any>} layouts @param {string} unit @param {number} level
+ */
+function exerciseOf(layouts, unit, level) {
+  const name = named(layouts, unit, level);
+  return { window: `[data-name="${name}"]`, check: `[data-name="${layouts.get(name).checkButton}"]`, way: way(layouts, name) };
+}
+
+async function startup(appUrl, bareUrl, singleUrl, mainMenu) {
+  const menu = `[data-name="${mainMenu}"]`;
+  const pages = { app: [appUrl, menu], bare: [bareUrl, 'button'], single: [singleUrl, menu] };
   /** @type {Record<string, number[]>} */
   const times = { app: [], bare: [], single: [] };
   const kinds = Object.keys(pages);
@@ -129,19 +141,17 @@ async function startup(appUrl, bareUrl, singleUrl) {
 
 // The page's own clock: the click event's time stamp, the moment the message text changed, the
 // next animation frame (the frame that paints it) and the task after that frame.
-async function checkToPaint(appUrl, samples) {
+async function checkToPaint(appUrl, { window, check, way: clicks }, samples) {
   const browser = await launch();
   try {
     const page = await browser.context.newPage();
     await page.goto(appUrl);
-    await page.click('[data-name="frmuno"] [data-name="cmd999"]');
-    await page.click('[data-name="frm999inizio"] [data-name="cmdadd"]');
-    const window = '[data-name="frm999addizioni"]';
-    await page.waitForSelector(`${window} [data-name="cmdconferma"]`, { state: 'visible' });
-    await page.evaluate((selector) => {
+    for (const button of clicks) await page.click(button);
+    await page.waitForSelector(`${window} ${check}`, { state: 'visible' });
+    await page.evaluate(([selector, checkButton]) => {
       const root = /** @type {HTMLElement} */ (document.querySelector(selector));
       const message = /** @type {HTMLElement} */ (root.querySelector('[data-name="lblmessaggio"]'));
-      const button = /** @type {HTMLElement} */ (root.querySelector('[data-name="cmdconferma"]'));
+      const button = /** @type {HTMLElement} */ (root.querySelector(checkButton));
       const w = /** @type {any} */ (globalThis);
       w.benchSamples = [];
       let clickAt = 0;
@@ -159,10 +169,10 @@ async function checkToPaint(appUrl, samples) {
           channel.port2.postMessage(null);
         });
       }).observe(message, { childList: true, characterData: true, subtree: true });
-    }, window);
+    }, [window, check]);
     for (let sample = 0; sample < samples; ++sample) {
       await page.fill(`${window} [data-name="txturis"]`, 'x');
-      await page.click(`${window} [data-name="cmdconferma"]`);
+      await page.click(`${window} ${check}`);
       await page.waitForFunction((n) => /** @type {any} */ (globalThis).benchSamples.length > n, sample);
       // The message's timer blanks it, so the next check shows it afresh.
       await page.waitForFunction((selector) => document.querySelector(selector)?.textContent === '',
@@ -179,14 +189,12 @@ async function checkToPaint(appUrl, samples) {
 }
 
 // The exercise window of the paste figures, opened on a page of its own with the clipboard at hand.
-const PASTED_INTO = '[data-name="frm9999addizioni"]';
-async function openExercise(browser, appUrl) {
+async function openExercise(browser, appUrl, exercise) {
   const page = await browser.context.newPage();
   await browser.context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await page.goto(appUrl);
-  await page.click('[data-name="frmuno"] [data-name="cmd9999"]');
-  await page.click('[data-name="frm9999inizio"] [data-name="cmdadd"]');
-  await page.waitForSelector(`${PASTED_INTO} [data-name="cmdconferma"]`, { state: 'visible' });
+  for (const button of exercise.way) await page.click(button);
+  await page.waitForSelector(`${exercise.window} ${exercise.check}`, { state: 'visible' });
   return page;
 }
 
@@ -213,12 +221,12 @@ function watchMessage(selector) {
 
 // A paste of `bytes` digits into the result's units cell, then Alt+C: from the paste's key to
 // the judged message painted, and what the cell then holds.
-async function pasteToPaint(browser, appUrl, bytes) {
-  const page = await openExercise(browser, appUrl);
+async function pasteToPaint(browser, appUrl, exercise, bytes) {
+  const page = await openExercise(browser, appUrl, exercise);
   try {
-    await page.evaluate(watchMessage, PASTED_INTO);
+    await page.evaluate(watchMessage, exercise.window);
     await page.evaluate((n) => navigator.clipboard.writeText('7'.repeat(n)), bytes);
-    await page.click(`${PASTED_INTO} [data-name="txturis"]`);
+    await page.click(`${exercise.window} [data-name="txturis"]`);
     await page.evaluate(() => {
       const w = /** @type {any} */ (globalThis);
       document.addEventListener('keydown', (event) => {
@@ -243,15 +251,15 @@ async function pasteToPaint(browser, appUrl, bytes) {
 // A wrong check while the first operand's units cell, which a wrong check leaves alone, holds
 // 10 MB: the click's own work (the core's and the page's, up to the end of the click's handling)
 // and then the browser's, to the task after the frame that shows the message.
-async function eventBesideHugeCell(browser, appUrl, samples) {
-  const page = await openExercise(browser, appUrl);
+async function eventBesideHugeCell(browser, appUrl, exercise, samples) {
+  const page = await openExercise(browser, appUrl, exercise);
   try {
     await page.evaluate((n) => navigator.clipboard.writeText('7'.repeat(n)), 10 * 1024 * 1024);
-    await page.click(`${PASTED_INTO} [data-name="txtu1"]`);
+    await page.click(`${exercise.window} [data-name="txtu1"]`);
     await page.keyboard.press('Control+V');
-    await page.evaluate((selector) => {
+    await page.evaluate(([selector, check]) => {
       const w = /** @type {any} */ (globalThis);
-      const button = /** @type {HTMLElement} */ (document.querySelector(`${selector} [data-name="cmdconferma"]`));
+      const button = /** @type {HTMLElement} */ (document.querySelector(`${selector} ${check}`));
       const message = /** @type {HTMLElement} */ (document.querySelector(`${selector} [data-name="lblmessaggio"]`));
       w.benchSamples = [];
       let from = 0;
@@ -282,14 +290,14 @@ async function eventBesideHugeCell(browser, appUrl, samples) {
           channel.port2.postMessage(null);
         });
       });
-    }, PASTED_INTO);
+    }, [exercise.window, exercise.check]);
     for (let sample = 0; sample < samples; ++sample) {
-      await page.click(`${PASTED_INTO} [data-name="cmdconferma"]`);
+      await page.click(`${exercise.window} ${exercise.check}`);
       await page.waitForFunction((n) => /** @type {any} */ (globalThis).benchSamples.length > n, sample);
       await page.waitForFunction((selector) => document.querySelector(selector)?.textContent === '',
-        `${PASTED_INTO} [data-name="lblmessaggio"]`, { timeout: 10000 });
+        `${exercise.window} [data-name="lblmessaggio"]`, { timeout: 10000 });
     }
-    const held = await page.$eval(`${PASTED_INTO} [data-name="txtu1"]`, (el) => /** @type {HTMLInputElement} */ (el).value.length);
+    const held = await page.$eval(`${exercise.window} [data-name="txtu1"]`, (el) => /** @type {HTMLInputElement} */ (el).value.length);
     const all = await page.evaluate(() => /** @type {any} */ (globalThis).benchSamples);
     return { own: median(all.map((s) => s.own)), focused: median(all.map((s) => s.focused)), browser: median(all.map((s) => s.browser)),
       painted: median(all.map((s) => s.painted)), worstOwn: Math.max(...all.map((s) => s.own)), count: all.length, held };
@@ -298,19 +306,19 @@ async function eventBesideHugeCell(browser, appUrl, samples) {
   }
 }
 
-async function pasteFigures(appUrl) {
+async function pasteFigures(appUrl, exercise) {
   const ms = (/** @type {number} */ v) => `${v.toFixed(1)} ms`;
   const browser = await launch();
   try {
     await browser.settled();
     for (const [label, bytes] of [['1 MB', 1024 * 1024], ['10 MB', 10 * 1024 * 1024]]) {
-      const paste = await pasteToPaint(browser, appUrl, bytes);
+      const paste = await pasteToPaint(browser, appUrl, exercise, bytes);
       console.log(`paste of ${label} then Alt+C to the judged message: set ${ms(paste.applied)}, next frame ${ms(paste.frame)}, ` +
         `painted ${ms(paste.painted)}${label === '1 MB' ? ' (target <= 1000 ms)' : ''}; of it the paste's handling in the page ` +
         `${ms(paste.handled)} (the clipboard's text read, the cell set, which has the browser lay the field out there ` +
         `and then, and the core's edit)`);
     }
-    const event = await eventBesideHugeCell(browser, appUrl, Math.max(5, runs));
+    const event = await eventBesideHugeCell(browser, appUrl, exercise, Math.max(5, runs));
     console.log(`a check while another cell holds 10 MB (${event.held} characters kept): core and page ${ms(event.own)} ` +
       `(worst ${ms(event.worstOwn)} of ${event.count}; target <= 16.7 ms), the browser's moving of the focus into the result's cell ` +
       `${ms(event.focused)}, then its layout and paint ${ms(event.browser)}, ` +
@@ -335,9 +343,12 @@ async function main() {
     '<body><button type="button">OK</button></body></html>\n');
   const app = await serve(folder, 0);
   const bare = await serve(bareDir, 0);
+  const layouts = await readLayouts(app.url, FLAGS);
+  // The check is timed in the addition of level 999, the pastes in the one of level 9999.
+  const [checked, pasted] = [exerciseOf(layouts, 'Addition', 999), exerciseOf(layouts, 'Addition', 9999)];
   if (process.argv[4] === 'paste') {
     try {
-      await pasteFigures(app.url);
+      await pasteFigures(app.url, pasted);
     } finally {
       await app.close();
       await bare.close();
@@ -345,8 +356,8 @@ async function main() {
     return;
   }
   try {
-    const start = await startup(app.url, bare.url, pathToFileURL(single).href);
-    const check = await checkToPaint(app.url, Math.max(5, runs));
+    const start = await startup(app.url, bare.url, pathToFileURL(single).href, named(layouts, 'MainMenu'));
+    const check = await checkToPaint(app.url, checked, Math.max(5, runs));
     const ms = (/** @type {number} */ v) => `${v.toFixed(1)} ms`;
     console.log(`Chromium ${chromium.name()} headless, ${runs} runs each, medians; build/web on ${app.url}`);
     console.log(`start-up to the main menu looking final: ${ms(start.app)}; bare page with one button: ${ms(start.bare)}; ` +
@@ -358,7 +369,7 @@ async function main() {
     console.log(`weight of ${SINGLE_FILE}: ${singleBytes} bytes (${(singleBytes / 1024).toFixed(1)} KiB) (target <= 400 KB)`);
     console.log(`click on "Controlla" to the message: state applied ${ms(check.applied)}, next frame ${ms(check.frame)}, ` +
       `painted ${ms(check.painted)} (worst ${ms(check.worst)} of ${check.count}) (target <= 16.7 ms)`);
-    await pasteFigures(app.url);
+    await pasteFigures(app.url, pasted);
   } finally {
     await app.close();
     await bare.close();

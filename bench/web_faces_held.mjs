@@ -5,6 +5,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 import { serve } from '../src/web/serve.mjs';
+import { named, readLayouts } from './web_layouts.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const folder = process.argv[2] ?? path.join(here, '../build/web');
@@ -12,6 +13,7 @@ const runs = Number(process.argv[3] ?? 5);
 const args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking'];
 
 const server = await serve(folder, 0);
+const mainMenu = named(await readLayouts(server.url, args), 'MainMenu');
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
 try {
   for (const held of [false, true]) {
@@ -25,7 +27,7 @@ try {
       const coreAsked = page.waitForRequest((request) => request.url().endsWith('/vertola_core.wasm'), { timeout: 60_000 })
         .then(() => Date.now() - start);
       await page.goto(server.url, { waitUntil: 'commit' });
-      await page.locator('[role="dialog"][data-name="frmuno"]').waitFor({ timeout: 60_000 });
+      await page.locator(`[role="dialog"][data-name="${mainMenu}"]`).waitFor({ timeout: 60_000 });
       menu.push(Date.now() - start);
       core.push(await coreAsked);
       await context.close();
