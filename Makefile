@@ -151,7 +151,7 @@ DEB_DIR ?= build/deb
 DEB_BUILD_DEPENDS := $(shell sed -n '/^Build-Depends:/,/^[^ ]/s/^\(Build-Depends:\)\? *\([a-z0-9][a-z0-9.+-]*\).*/\2/p' \
   debian/control | sed 's/^debhelper-compat$$/debhelper/')
 deb: dist
-	@$(MAKE) --no-print-directory deps PACKAGES="dpkg-dev $(DEB_BUILD_DEPENDS)"
+	@$(MAKE) --no-print-directory deps PACKAGES="build-essential dpkg-dev $(DEB_BUILD_DEPENDS)"
 	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)
 	cp build/dist/$(DIST).tar.gz $(DEB_DIR)/operazioni-in-vertola_$(VERSION).orig.tar.gz
 	tar -C $(DEB_DIR) -xzf build/dist/$(DIST).tar.gz
