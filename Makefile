@@ -171,7 +171,7 @@ deb-check: deb
 	@# The unshare runner maps the user's subordinate IDs: Debian gives each new user a range, not root.
 	@if [ "$$(id -u)" = 0 ] && ! { grep -q '^root:' /etc/subuid && grep -q '^root:' /etc/subgid; } 2>/dev/null; then \
 	  usermod --add-subuids 100000-165535 --add-subgids 100000-165535 root; fi
-	cd $(DEB_DIR) && lintian --pedantic --display-info --show-overrides --fail-on error,warning,info,pedantic \
+	cd $(DEB_DIR) && lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
 	  *.dsc *.changes *.deb
 	@if [ ! -f $(DEB_TESTBED) ]; then rm -rf $(DEB_TESTBED).d && mkdir -p $(DEB_TESTBED).d && \
 	  debootstrap --variant=minbase bookworm $(DEB_TESTBED).d >/dev/null && \
