@@ -149,7 +149,7 @@ dist:
 # debian/control's Build-Depends installed (debhelper-compat is debhelper's).
 DEB_DIR ?= build/deb
 DEB_BUILD_DEPENDS := $(shell sed -n '/^Build-Depends:/,/^[^ ]/s/^\(Build-Depends:\)\? *\([a-z0-9][a-z0-9.+-]*\).*/\2/p' \
-  debian/control | sed 's/^debhelper-compat$$/debhelper/')
+  debian/control 2>/dev/null | sed 's/^debhelper-compat$$/debhelper/')
 deb: dist
 	@$(MAKE) --no-print-directory deps PACKAGES="build-essential dpkg-dev $(DEB_BUILD_DEPENDS)"
 	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)
