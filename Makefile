@@ -2,22 +2,22 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-# Debian packages: to build and test, and what the program needs when it runs.
-BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 qt6-wayland qt6-translations-l10n locales \
-  libxcb1-dev
+# Debian packages: to build the program, what it needs when it runs, and what only its tests need.
+# `make run` installs the first two, `make test` all three.
+BUILD_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
+RUN_PACKAGES := fonts-comic-neue fonts-liberation2 fonts-dejavu-core libqt6svg6 qt6-wayland qt6-translations-l10n
 # The window-manager tests drive the real program under these window managers; Marco's settings
 # need MATE's schemas, and KWin draws no title bar without its Breeze decoration. The Wayland
 # check runs it under weston's headless backend.
-CHECK_PACKAGES := desktop-file-utils appstream dpkg-dev lintian xvfb xauth \
+TEST_PACKAGES := libgtest-dev libgmock-dev locales desktop-file-utils appstream dpkg-dev xvfb xauth \
   openbox xfwm4 metacity dbus-daemon python3-xlib xdotool wmctrl \
-  marco mate-settings-daemon-common kwin-x11 kwin-style-breeze fluxbox icewm i3-wm weston qt6-wayland
-PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
+  marco mate-settings-daemon-common kwin-x11 kwin-style-breeze fluxbox icewm i3-wm weston
+PACKAGES := $(BUILD_PACKAGES) $(RUN_PACKAGES)
 
 CMAKE_COMMON := -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: all deps build run test test-asan bench soak fuzz screenshots package install clean startup \
-  open-bench web web-deps web-run test-web web-bench
+.PHONY: all deps test-deps build run test test-asan bench soak fuzz screenshots install clean startup \
+  open-bench web web-deps web-run test-web web-bench dist deb deb-check
 
 all: build
 
@@ -33,19 +33,24 @@ deps:
 	  echo "Installing: $$missing"; \
 	  $$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
-	@# The Italian locale lets the tests prove that the reading ignores the decimal comma.
+
+# What the tests need besides. The Italian locale lets them prove that the reading ignores the
+# decimal comma.
+test-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(TEST_PACKAGES)"
 	@if ! locale -a 2>/dev/null | grep -qi '^it_IT.utf8$$' && [ "$$(id -u)" = 0 ]; then \
 	  localedef -i it_IT -f UTF-8 it_IT.UTF-8 >/dev/null 2>&1 || true; fi
 
+# The program alone: its tests' tree is build/test.
 build: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola
 
 run: build
 	./build/release/src/app/vertola
 
 # The tests' build treats every warning as an error.
-test: deps
+test: test-deps
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON $(CMAKE_COMMON) >/dev/null
 	cmake --build build/test -j$(JOBS)
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -61,13 +66,14 @@ check:
 	cmake --build $(CHECK_BUILD) -j$(JOBS) --target $(CHECK_TARGETS)
 	cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) -L check
 
-test-asan: deps
+test-asan: test-deps
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DVERTOLA_WERROR=ON -DVERTOLA_SANITIZE=ON $(CMAKE_COMMON) >/dev/null
 	cmake --build build/asan -j$(JOBS)
 	cd build/asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
 
 bench: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="libbenchmark-dev"
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVERTOLA_BENCH=ON -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/bench -j$(JOBS)
 	./build/bench/bench/vertola_bench
@@ -98,7 +104,7 @@ fuzz: deps
 # false "maybe uninitialized" warnings inside <regex> once sanitizers and -O2 meet.
 SOAK_EVENTS ?= 500000
 SOAK_SEEDS ?= 4
-soak: deps
+soak: test-deps
 	cmake -S . -B build/soak -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTOLA_SANITIZE=ON -DVERTOLA_UI=OFF \
 	  -DVERTOLA_WERROR=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/soak -j$(JOBS) --target core_tests
@@ -109,7 +115,7 @@ soak: deps
 # and fortified calls.
 .PHONY: hardening
 hardening: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola
 	sh tests/hardening/check_hardening.sh --compile-commands build/release/compile_commands.json \
 	  build/release/src/app/vertola
@@ -117,19 +123,66 @@ hardening: deps
 # The pictures of every window go to build/screenshots; the README's copies in docs/screenshots
 # change only through screenshots-docs, on purpose.
 screenshots: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVERTOLA_TESTS=OFF $(CMAKE_COMMON) >/dev/null
 	cmake --build build/release -j$(JOBS) --target vertola_screenshots
-	QT_QPA_PLATFORM=offscreen ./build/release/tests/vertola_screenshots build/screenshots
+	QT_QPA_PLATFORM=offscreen ./build/release/tests/tools/vertola_screenshots build/screenshots
 
 .PHONY: screenshots-docs
 screenshots-docs: screenshots
 	mkdir -p docs/screenshots
 	cp build/screenshots/*.png docs/screenshots/
 
-package: deps
-	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release $(CMAKE_COMMON) >/dev/null
-	cmake --build build/release -j$(JOBS)
-	cd build/release && cpack -G DEB
+# The release tarball: the tracked files as they are in the work tree, sorted, with the last commit's
+# time, no owner and plain modes, so that every run gives the same bytes. The version is the newest
+# release of the AppStream metainfo, as CMake reads it. debian/ is not upstream's: a distribution
+# brings its own, and `make deb` adds ours beside the tarball.
+VERSION := $(shell sed -n '/<release version="/{s/.*<release version="\([^"]*\)".*/\1/p;q}' packaging/it.vertola.operazioni.metainfo.xml)
+DIST := operazioni-in-vertola-$(VERSION)
+dist:
+	@mkdir -p build/dist
+	set -o pipefail; git ls-files -z -- . ':!:debian' | LC_ALL=C sort -z | tar -cf - --format=gnu --transform='s,^,$(DIST)/,' \
+	  --mtime=@$$(git log -1 --format=%ct) --owner=0 --group=0 --numeric-owner --mode=u+rw,go=rX \
+	  --no-recursion --null -T - | gzip -9n >build/dist/$(DIST).tar.gz
+	@sha256sum build/dist/$(DIST).tar.gz
+
+# The Debian source and binary packages, built from the tarball by dpkg-buildpackage in DEB_DIR, with
+# debian/control's Build-Depends installed (debhelper-compat is debhelper's).
+DEB_DIR ?= build/deb
+DEB_BUILD_DEPENDS := $(shell sed -n '/^Build-Depends:/,/^[^ ]/s/^\(Build-Depends:\)\? *\([a-z0-9][a-z0-9.+-]*\).*/\2/p' \
+  debian/control 2>/dev/null | sed 's/^debhelper-compat$$/debhelper/')
+deb: dist
+	@$(MAKE) --no-print-directory deps PACKAGES="build-essential dpkg-dev $(DEB_BUILD_DEPENDS)"
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)
+	cp build/dist/$(DIST).tar.gz $(DEB_DIR)/operazioni-in-vertola_$(VERSION).orig.tar.gz
+	tar -C $(DEB_DIR) -xzf build/dist/$(DIST).tar.gz
+	git ls-files -z debian | tar -cf - --null -T - | tar -C $(DEB_DIR)/$(DIST) -xf -
+	cd $(DEB_DIR)/$(DIST) && dpkg-buildpackage -us -uc -j$(JOBS) >../build.log 2>&1 \
+	  || { tail -40 ../build.log; echo "the whole log: $(DEB_DIR)/build.log"; exit 1; }
+	@cd $(DEB_DIR) && ls *.dsc *.changes *.deb
+
+# lintian at pedantic on the source and binary packages; the autopkgtest in a fresh Debian 12 root
+# (DEB_TESTBED, made once with debootstrap); a second build from the source package in another folder,
+# a week later and in another time zone, whose .deb files must be the same bytes as the first's.
+DEB_TESTBED ?= build/testbed/bookworm.tar
+DEB_AGAIN := build/deb-again/in/another/folder
+DEB_CHECK_PACKAGES := lintian autopkgtest debootstrap uidmap faketime
+deb-check: deb
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DEB_CHECK_PACKAGES)"
+	@# The unshare runner maps the user's subordinate IDs: Debian gives each new user a range, not root.
+	@if [ "$$(id -u)" = 0 ] && ! { grep -q '^root:' /etc/subuid && grep -q '^root:' /etc/subgid; } 2>/dev/null; then \
+	  usermod --add-subuids 100000-165535 --add-subgids 100000-165535 root; fi
+	cd $(DEB_DIR) && lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+	  *.dsc *.changes *.deb
+	@if [ ! -f $(DEB_TESTBED) ]; then rm -rf $(DEB_TESTBED).d && mkdir -p $(DEB_TESTBED).d && \
+	  debootstrap --variant=minbase bookworm $(DEB_TESTBED).d >/dev/null && \
+	  tar -C $(DEB_TESTBED).d -cf $(DEB_TESTBED) . && rm -rf $(DEB_TESTBED).d; fi
+	autopkgtest $(DEB_DIR)/*.changes -- unshare --tarball $(DEB_TESTBED)
+	rm -rf $(DEB_AGAIN) && mkdir -p $(DEB_AGAIN)
+	cd $(DEB_AGAIN) && dpkg-source -x $(abspath $(DEB_DIR))/*.dsc $(DIST) >/dev/null && cd $(DIST) && \
+	  TZ=Pacific/Kiritimati faketime -f +7d dpkg-buildpackage -us -uc -b -j$(JOBS) >../build.log 2>&1 \
+	  || { tail -40 ../build.log; echo "the whole log: $(DEB_AGAIN)/build.log"; exit 1; }
+	@for deb in $$(cd $(DEB_DIR) && ls *.deb); do sha256sum $(DEB_DIR)/$$deb $(DEB_AGAIN)/$$deb; \
+	  cmp $(DEB_DIR)/$$deb $(DEB_AGAIN)/$$deb || exit 1; done; echo "the two builds' packages are the same bytes"
 
 clean:
 	rm -rf build
@@ -156,7 +209,7 @@ open-bench: build
 START_SOAK_ROUNDS ?= 200
 START_SOAK_WM ?= openbox
 .PHONY: start-soak
-start-soak: build
+start-soak: build test-deps
 	cmake --build build/release -j$(JOBS) --target vertola_layouts_json
 	/usr/bin/python3 tests/wm/start_soak.py --layouts build/release/layouts.json --rounds $(START_SOAK_ROUNDS) \
 	  --wm $(START_SOAK_WM) build/release/src/app/vertola

@@ -1,11 +1,14 @@
 # Installs the build into a scratch prefix and checks that a desktop finds the program, its entry,
-# its icon and its metainfo, and that the three name one another consistently.
-# Usage: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DBINDIR=bin -DDATADIR=share -DAPP_ID=<id> -P ...
-file(REMOVE_RECURSE "${PREFIX}")
-execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
-                RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "cmake --install into ${PREFIX} failed (exit status ${result})")
+# its icon and its metainfo, and that the three name one another consistently. Without BUILD_DIR it
+# checks what is installed in PREFIX already, as the Debian package's test does in /usr.
+# Usage: cmake [-DBUILD_DIR=<build>] -DPREFIX=<prefix> -DBINDIR=bin -DDATADIR=share -DAPP_ID=<id> -P ...
+if(BUILD_DIR)
+  file(REMOVE_RECURSE "${PREFIX}")
+  execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                  RESULT_VARIABLE result OUTPUT_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install into ${PREFIX} failed (exit status ${result})")
+  endif()
 endif()
 
 set(desktop "${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop")

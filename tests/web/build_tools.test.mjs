@@ -1,6 +1,7 @@
 // The build's bundle and drawings steps on pages of their own: what the old line-by-line join got
 // wrong (imports over several lines, comment-like lines inside template literals), and the build's
-// generated modules standing in for the page's without the sources being touched.
+// generated modules standing in for the page's without the sources being touched. The release's
+// list names the program's version.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -8,6 +9,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { bundle } from '../../src/web/tools/bundle.mjs';
 import { copyDrawings } from '../../src/web/tools/drawings.mjs';
+import { listRelease } from '../../src/web/tools/release.mjs';
 
 /** @param {Record<string, string>} files */
 function folderWith(files) {
@@ -74,5 +76,18 @@ test('drawings: all but those the first look carries, and only drawings', () => 
   } finally {
     rmSync(from, { recursive: true });
     rmSync(path.dirname(to), { recursive: true });
+  }
+});
+
+test('release: the program\'s version is the one CMake built the core as, and a new one is a new cache', () => {
+  const cache = readFileSync(new URL('../../build/wasm/CMakeCache.txt', import.meta.url), 'utf8');
+  const cmake = /^CMAKE_PROJECT_VERSION:STATIC=(.+)$/m.exec(cache)?.[1];
+  const folder = folderWith({ 'sw.js': '', 'index.html': '' });
+  try {
+    const release = listRelease(folder);
+    assert.equal(release.program, cmake);
+    assert.notEqual(listRelease(folder, `${cmake}.1`).version, release.version);
+  } finally {
+    rmSync(folder, { recursive: true });
   }
 });

@@ -1,6 +1,7 @@
 // Writes the release's own list of its files: every file the service worker keeps, with its SHA-256
-// hash, and a version named after all of them, into release.js beside them. The worker imports it,
-// so a changed folder is a changed worker, and it keeps exactly the bytes listed there.
+// hash, and a version named after all of them and the program's version, into release.js beside
+// them. The worker imports it, so a changed folder is a changed worker, and it keeps exactly the
+// bytes listed there.
 //   node src/web/tools/release.mjs [folder]
 import { createHash } from 'node:crypto';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -26,33 +27,45 @@ export function filesBelow(folder, under = '') {
   }).sort();
 }
 
+// The program's version is written once, as the newest release of its AppStream metainfo.
+const METAINFO = fileURLToPath(new URL('../../../packaging/it.vertola.operazioni.metainfo.xml', import.meta.url));
+
+/** @returns {string} */
+export function programVersion() {
+  const release = /<release version="([^"]+)"/.exec(readFileSync(METAINFO, 'utf8'));
+  if (!release) throw new Error(`release: no <release version> in ${METAINFO}`);
+  return release[1];
+}
+
 export const sha256 = (/** @type {Buffer} */ bytes) => createHash('sha256').update(bytes).digest('hex');
 
 /**
- * The files the worker keeps and their hashes; the version also changes with the worker itself,
- * so that a new worker never writes into the cache of the one it replaces.
+ * The files the worker keeps and their hashes; the version also changes with the worker itself and
+ * the program's version, so that a new worker never writes into the cache of the one it replaces.
  * @param {string} folder
- * @returns {{ version: string, files: Record<string, string> }}
+ * @param {string} [program]
+ * @returns {{ program: string, version: string, files: Record<string, string> }}
  */
-export function listRelease(folder) {
+export function listRelease(folder, program = programVersion()) {
   /** @type {Record<string, string>} */
   const files = {};
   for (const file of filesBelow(folder)) if (!NOT_KEPT.has(file)) files[file] = sha256(readFileSync(path.join(folder, file)));
   const version = createHash('sha256');
   for (const [file, hash] of Object.entries(files)) version.update(`${file}\0${hash}\n`);
   version.update(`${WORKER_FILE}\0${sha256(readFileSync(path.join(folder, WORKER_FILE)))}\n`);
-  return { version: version.digest('hex').slice(0, 16), files };
+  version.update(`program\0${program}\n`);
+  return { program, version: version.digest('hex').slice(0, 16), files };
 }
 
 /** @param {string} folder */
 export function writeRelease(folder) {
   const release = listRelease(folder);
   writeFileSync(path.join(folder, RELEASE_FILE),
-    `// Written by the build: the files of this release, their SHA-256 hashes and its version.\nself.release = ${JSON.stringify(release, null, 1)};\n`);
+    `// Written by the build: the program's version, the files of this release, their SHA-256 hashes and its version.\nself.release = ${JSON.stringify(release, null, 1)};\n`);
   return release;
 }
 
-/** @param {string} folder @returns {{ version: string, files: Record<string, string> }} */
+/** @param {string} folder @returns {{ program: string, version: string, files: Record<string, string> }} */
 export function readRelease(folder) {
   const text = readFileSync(path.join(folder, RELEASE_FILE), 'utf8');
   return JSON.parse(text.slice(text.indexOf('{'), text.lastIndexOf('}') + 1));
@@ -60,6 +73,6 @@ export function readRelease(folder) {
 
 if (process.argv[1] && fileURLToPath(import.meta.url) === path.resolve(process.argv[1])) {
   const folder = path.resolve(process.argv[2] ?? 'build/web');
-  const { version, files } = writeRelease(folder);
-  console.log(`${path.relative(process.cwd(), path.join(folder, RELEASE_FILE))}: version ${version}, ${Object.keys(files).length} files`);
+  const { program, version, files } = writeRelease(folder);
+  console.log(`${path.relative(process.cwd(), path.join(folder, RELEASE_FILE))}: ${program}, version ${version}, ${Object.keys(files).length} files`);
 }
