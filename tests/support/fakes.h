@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "arithmetic/random_source.h"
@@ -110,3 +111,10 @@ inline bool pressOpeners(Program& program, WindowId window) {
 }
 
 }  // namespace vertola::fakes
+
+namespace vertola {
+
+// A level as a failed test names its parameter.
+inline void PrintTo(Level level, std::ostream* os) { *os << (level == Level::L999 ? "999" : "9999"); }
+
+}  // namespace vertola
