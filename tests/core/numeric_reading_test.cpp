@@ -77,34 +77,16 @@ const std::vector<Reading> kReadings{
     {"NotANumberWord", "nan", 0},
     {"ArabicIndicDigits", "\xD9\xA4\xD9\xA5", 0},
     {"FullWidthDigits", "\xEF\xBC\x94\xEF\xBC\x95", 0},
-    {"NoBreakSpaceIsNotABlank",
-     "4\xC2\xA0"
-     "5",
-     4},
+    {"NoBreakSpaceIsNotABlank", "4\xC2\xA0" "5", 4},
     {"TrailingEuroSign", "45\xE2\x82\xAC", 45},
-    {"LeadingAccentedLetter",
-     "\xC3\xA8"
-     "45",
-     0},
-    {"LoneContinuationByte",
-     "\x80"
-     "45",
-     0},
-    {"NulEndsNumber",
-     "4\0"
-     "5"sv,
-     4},
-    {"LeadingNul",
-     "\0"
-     "45"sv,
-     0},
+    {"LeadingAccentedLetter", "\xC3\xA8" "45", 0},
+    {"LoneContinuationByte", "\x80" "45", 0},
+    {"NulEndsNumber", "4\0" "5"sv, 4},
+    {"LeadingNul", "\0" "45"sv, 0},
     {"CarriageReturnEndsNumber", "4\r5", 4},
     {"VerticalTabEndsNumber", "4\v5", 4},
     {"FormFeedEndsNumber", "4\f5", 4},
-    {"LeadingEscape",
-     "\x1b"
-     "45",
-     0},
+    {"LeadingEscape", "\x1b" "45", 0},
     {"TrailingDelete", "45\x7f", 45},
 };
 
@@ -113,10 +95,8 @@ void PrintTo(const Reading& row, std::ostream* os) { *os << row.name; }
 void expectReading(const Reading& row) {
     const double read = readNumber(row.text);
     // A whole number must come out exact, since the check compares it with the result.
-    if (row.value == std::floor(row.value))
-        EXPECT_EQ(read, row.value);
-    else
-        EXPECT_DOUBLE_EQ(read, row.value);
+    if (row.value == std::floor(row.value)) EXPECT_EQ(read, row.value);
+    else EXPECT_DOUBLE_EQ(read, row.value);
 }
 
 class NumericReading : public testing::TestWithParam<Reading> {};

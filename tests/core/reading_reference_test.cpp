@@ -34,10 +34,7 @@ TEST(ReadingReference, ReadsWhatPupilsTypeAsReadNumberMust) {
         {".5", 0.5},
         {"7.", 7},
         {"0364", 364},
-        {std::string("4\0"
-                     "5",
-                     3),
-         4},
+        {std::string("4\0" "5", 3), 4},
         {"7\xc3\xa0", 7},
         {"9007199254740993", 9007199254740992.0},
     };
@@ -76,10 +73,9 @@ TEST(ReadingReference, ComparisonRejectsWrongReadings) {
 }
 
 std::string randomText(std::mt19937_64& rng) {
-    static const std::string kAlphabet[] = {"0",  "1",  "2", "5", "7",        "9",    " ",
-                                            "\t", "\n", "+", "-", ".",        ",",    "e",
-                                            "E",  "&",  "H", "x", "\xc3\xa8", "\xff", std::string(1, '\0'),
-                                            "\r", "0",  "3", "8"};
+    static const std::string kAlphabet[] = {"0", "1", "2", "5", "7", "9", " ", "\t", "\n", "+", "-", ".", ",",
+                                            "e", "E", "&", "H", "x", "\xc3\xa8", "\xff", std::string(1, '\0'),
+                                            "\r", "0", "3", "8"};
     std::string text;
     // Now and then a long run of digits, where whole parts pass 2^53 and 2^64.
     if (rng() % 50 == 0)
@@ -97,8 +93,7 @@ TEST(ReadingReference, RandomPupilTextsReadAsTheReferenceReadsThem) {
         const double actual = readNumber(text);
         const reference::Reading expected = reference::read(text);
         if (!reference::agrees(actual, expected) && ++divergences <= 5)
-            ADD_FAILURE() << '"' << reference::escaped(text) << "\" reads " << actual << ", the reference "
-                          << expected.value;
+            ADD_FAILURE() << '"' << reference::escaped(text) << "\" reads " << actual << ", the reference " << expected.value;
     }
     EXPECT_EQ(divergences, 0);
 }

@@ -93,8 +93,7 @@ private:
     }
 
     void restart() {
-        static constexpr SizeTwips kScreens[] = {
-            {1920 * 15, 1080 * 15}, {640 * 15, 480 * 15}, {0, 0}, {1366 * 15, 768 * 15}};
+        static constexpr SizeTwips kScreens[] = {{1920 * 15, 1080 * 15}, {640 * 15, 480 * 15}, {0, 0}, {1366 * 15, 768 * 15}};
         h_ = std::make_unique<fakes::Harness>();
         h_->clock.now = rng_();
         h_->screen.screen = kScreens[below(4)];
@@ -114,8 +113,7 @@ private:
     }
 
     // Every visible control of every shown window that passes the filter.
-    std::vector<std::pair<WindowId, std::string_view>> targets(
-        const std::function<bool(const ControlSpec&)>& keep) {
+    std::vector<std::pair<WindowId, std::string_view>> targets(const std::function<bool(const ControlSpec&)>& keep) {
         std::vector<std::pair<WindowId, std::string_view>> found;
         for (WindowId id : kAllWindows) {
             if (program().state(id) != WindowState::Shown) continue;
@@ -125,9 +123,7 @@ private:
         }
         return found;
     }
-    static bool isButton(const ControlSpec& c) {
-        return c.kind == Kind::Button || c.kind == Kind::PictureButton;
-    }
+    static bool isButton(const ControlSpec& c) { return c.kind == Kind::Button || c.kind == Kind::PictureButton; }
     static bool isTextBox(const ControlSpec& c) { return c.kind == Kind::TextBox; }
 
     std::vector<WindowId> shownWindows() {
@@ -153,52 +149,15 @@ private:
             if (control == exercise->checkButton()) return check(id);
         if (isScoreWindow(id) && control == "cmdcalcola") return computeScore(id);
         note("click " + where(id, control));
-        if (!program().click(id, control))
-            return "click on the visible button " + where(id, control) + " ignored";
+        if (!program().click(id, control)) return "click on the visible button " + where(id, control) + " ignored";
         return {};
     }
 
     std::string pupilText() {
-        static const std::vector<std::string> kPieces = {"0",
-                                                         "1",
-                                                         "2",
-                                                         "3",
-                                                         "4",
-                                                         "5",
-                                                         "6",
-                                                         "7",
-                                                         "8",
-                                                         "9",
-                                                         "0",
-                                                         "1",
-                                                         "5",
-                                                         "9",
-                                                         " ",
-                                                         " ",
-                                                         "\t",
-                                                         "\n",
-                                                         "\r",
-                                                         "+",
-                                                         "-",
-                                                         ".",
-                                                         ".",
-                                                         ",",
-                                                         "e",
-                                                         "E",
-                                                         "&H",
-                                                         "&O",
-                                                         "x",
-                                                         "a",
-                                                         "Z",
-                                                         "\xc3\xa0",
-                                                         "\xe2\x82\xac",
-                                                         "\xf0\x9f\x98\x80",
-                                                         std::string(1, '\0'),
-                                                         "\x7f",
-                                                         "\x01",
-                                                         "\x1b",
-                                                         "\xff",
-                                                         "\xc3"};
+        static const std::vector<std::string> kPieces = {
+            "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "1", "5", "9", " ", " ", "\t", "\n",
+            "\r", "+", "-", ".", ".", ",", "e", "E", "&H", "&O", "x", "a", "Z", "\xc3\xa0", "\xe2\x82\xac",
+            "\xf0\x9f\x98\x80", std::string(1, '\0'), "\x7f", "\x01", "\x1b", "\xff", "\xc3"};
         const auto r = below(2000);
         if (r == 0) {
             ++figures_.longEdits;
@@ -215,8 +174,7 @@ private:
     std::string edit(WindowId id, std::string_view control, const std::string& text) {
         ++figures_.edits;
         note("edit " + where(id, control) + " = " + describe(text));
-        if (!program().edit(id, control, text))
-            return "edit of the visible text box " + where(id, control) + " ignored";
+        if (!program().edit(id, control, text)) return "edit of the visible text box " + where(id, control) + " ignored";
         return {};
     }
 
@@ -260,19 +218,15 @@ private:
         const Grid& grid = w.design().grid;
         ++figures_.rightAnswersTyped;
         note("right answer for " + caption(w.esercizio()) + " in " + std::string(windowName(id)));
-        std::string fault =
-            writeDigits(id, grid.resultCells(), std::to_string(expectedResult(w.esercizio())));
+        std::string fault = writeDigits(id, grid.resultCells(), std::to_string(expectedResult(w.esercizio())));
         const auto rows = grid.remainderRows();
         if (fault.empty() && !rows.empty()) {
             // Rows below the chosen one have an empty units cell; rows above it hold any digits.
             const std::size_t chosen = below(rows.size());
             for (std::size_t i = 0; i < rows.size() && fault.empty(); ++i) {
-                if (i < chosen)
-                    fault = edit(id, rows[i].back(), "");
-                else if (i == chosen)
-                    fault = writeDigits(id, rows[i], std::to_string(expectedRemainder(w.esercizio())));
-                else
-                    fault = edit(id, rows[i].back(), std::to_string(below(10)));
+                if (i < chosen) fault = edit(id, rows[i].back(), "");
+                else if (i == chosen) fault = writeDigits(id, rows[i], std::to_string(expectedRemainder(w.esercizio())));
+                else fault = edit(id, rows[i].back(), std::to_string(below(10)));
             }
         }
         if (!fault.empty() || below(10) >= 7) return fault;
@@ -318,10 +272,8 @@ private:
         std::optional<bool> predicted = readsAs(joined, expectedResult(w.esercizio()));
         if (!rows.empty() && predicted != false) {
             const std::optional<bool> rest = readsAs(remainder, expectedRemainder(w.esercizio()));
-            if (rest == false)
-                predicted = false;
-            else if (!rest)
-                predicted = std::nullopt;
+            if (rest == false) predicted = false;
+            else if (!rest) predicted = std::nullopt;
         }
         const std::vector<ControlState> before = w.controls();
         const std::string operation = caption(w.esercizio());
@@ -335,28 +287,22 @@ private:
             return "check button of " + std::string(windowName(id)) + " ignored";
         if (program().window(id) != &w) return named(id, "a check unloaded its window");
         const bool right = w.giuste() == g + 1 && w.sbagliate() == s;
-        if (!right && !(w.giuste() == g && w.sbagliate() == s + 1))
-            return named(id, "a check did not count one answer");
+        if (!right && !(w.giuste() == g && w.sbagliate() == s + 1)) return named(id, "a check did not count one answer");
         if (predicted && *predicted != right)
-            return named(
-                id, std::string(right ? "right" : "wrong") + ", but the reference reading says otherwise");
+            return named(id, std::string(right ? "right" : "wrong") + ", but the reference reading says otherwise");
         if (h_->beeper.beeps != beeps + (right ? 0 : 1)) return named(id, "beeps do not follow the verdict");
-        if (w.focus() != (right ? grid.focusRight() : grid.focusWrong()) ||
-            w.focusRequests() <= focusRequests)
+        if (w.focus() != (right ? grid.focusRight() : grid.focusWrong()) || w.focusRequests() <= focusRequests)
             return named(id, "focus not moved to the verdict's cell");
         if (w.text("txtris") != joined) return named(id, "txtris is not the joined result row");
-        if (!rows.empty() && w.text("txtresto") != remainder)
-            return named(id, "txtresto is not the chosen row");
-        if (!right && caption(w.esercizio()) != operation)
-            return named(id, "a wrong answer changed the operation");
+        if (!rows.empty() && w.text("txtresto") != remainder) return named(id, "txtresto is not the chosen row");
+        if (!right && caption(w.esercizio()) != operation) return named(id, "a wrong answer changed the operation");
         const auto& controls = w.layout().controls;
         for (std::size_t i = 0; i < controls.size(); ++i) {
             if (controls[i].kind != Kind::TextBox || !controls[i].visible) continue;
             const bool emptied = listed(grid.emptiedEveryCheck(), controls[i].name) ||
                                  (right && listed(grid.emptiedAfterRight(), controls[i].name));
             if (w.controls()[i].text != (emptied ? std::string() : before[i].text))
-                return named(
-                    id, std::string(controls[i].name) + (emptied ? " not emptied" : " changed by a check"));
+                return named(id, std::string(controls[i].name) + (emptied ? " not emptied" : " changed by a check"));
         }
         if (!h_->timers.isRunning(id)) return named(id, "a check did not start its timer");
 
@@ -392,8 +338,7 @@ private:
         const Window& score = *program().window(id);
         if (score.text("lblrisg") != plainDecimal(g) || score.text("lblriss") != plainDecimal(s))
             return named(id, "shows " + score.text("lblrisg") + "/" + score.text("lblriss"));
-        if (score.text("lblvoto") != referenceGrade(g, s))
-            return named(id, "grade \"" + score.text("lblvoto") + "\"");
+        if (score.text("lblvoto") != referenceGrade(g, s)) return named(id, "grade \"" + score.text("lblvoto") + "\"");
         if (score.visible("cmdcalcola")) return named(id, "cmdcalcola still visible after the computation");
         for (WindowId e : level)
             if (!program().window(e) || program().window(e)->text("txtc") != "0")
@@ -418,8 +363,7 @@ private:
         const bool expected = !cancel.empty() && program().window(id)->visible(cancel);
         ++figures_.escapes;
         note("Esc in " + std::string(windowName(id)));
-        if (program().escape(id) != expected)
-            return named(id, expected ? "Esc ignored" : "Esc pressed a hidden button");
+        if (program().escape(id) != expected) return named(id, expected ? "Esc ignored" : "Esc pressed a hidden button");
         return {};
     }
 
@@ -429,8 +373,7 @@ private:
         ++figures_.closeBoxes;
         note("close box of " + std::string(windowName(id)));
         if (!program().closeBox(id)) return named(id, "close box ignored");
-        if (program().state(id) != WindowState::NotLoaded)
-            return named(id, "still loaded after its close box");
+        if (program().state(id) != WindowState::NotLoaded) return named(id, "still loaded after its close box");
         return {};
     }
 
@@ -457,8 +400,7 @@ private:
         t.giuste = g;
         t.sbagliate = s;
         ++figures_.countJumps;
-        note("counts of " + std::string(windowName(id)) + " set to " + plainDecimal(g) + "/" +
-             plainDecimal(s));
+        note("counts of " + std::string(windowName(id)) + " set to " + plainDecimal(g) + "/" + plainDecimal(s));
         return {};
     }
 
@@ -472,9 +414,7 @@ private:
             print.push_back(std::string(w->focus()) + "#" + std::to_string(w->focusRequests()));
             for (const ControlState& c : w->controls()) {
                 const std::string& t = c.text;
-                print.push_back(t.size() <= 64
-                                    ? t
-                                    : t.substr(0, 32) + t.substr(t.size() - 32) + std::to_string(t.size()));
+                print.push_back(t.size() <= 64 ? t : t.substr(0, 32) + t.substr(t.size() - 32) + std::to_string(t.size()));
                 print.back() += c.visible ? "+" : "-";
                 if (c.fore) print.back() += std::to_string(c.fore->r * 65536 + c.fore->g * 256 + c.fore->b);
             }
@@ -495,18 +435,12 @@ private:
         const bool visible = !bogus && w && w->visible(control);
         const auto kind = below(6);
         bool allowed = false;
-        if (kind == 0)
-            allowed = shown && visible && isButton(design);
-        else if (kind == 1)
-            allowed = shown && visible && isTextBox(design);
-        else if (kind == 2)
-            allowed = shown && visible;
-        else if (kind == 3)
-            allowed = shown && !w->layout().cancelButton.empty() && w->visible(w->layout().cancelButton);
-        else if (kind == 4)
-            allowed = shown;
-        else
-            allowed = w != nullptr && !program().ended();
+        if (kind == 0) allowed = shown && visible && isButton(design);
+        else if (kind == 1) allowed = shown && visible && isTextBox(design);
+        else if (kind == 2) allowed = shown && visible;
+        else if (kind == 3) allowed = shown && !w->layout().cancelButton.empty() && w->visible(w->layout().cancelButton);
+        else if (kind == 4) allowed = shown;
+        else allowed = w != nullptr && !program().ended();
         tried = !allowed;
         if (allowed) return {};
 
@@ -515,18 +449,12 @@ private:
         const auto print = fingerprint();
         const int beeps = h_->beeper.beeps, starts = h_->timers.starts;
         bool reached = false;
-        if (kind == 0)
-            reached = program().click(id, control);
-        else if (kind == 1)
-            reached = program().edit(id, control, "7");
-        else if (kind == 2)
-            reached = program().focusIn(id, control);
-        else if (kind == 3)
-            reached = program().escape(id);
-        else if (kind == 4)
-            reached = program().closeBox(id);
-        else
-            reached = program().tick(id);
+        if (kind == 0) reached = program().click(id, control);
+        else if (kind == 1) reached = program().edit(id, control, "7");
+        else if (kind == 2) reached = program().focusIn(id, control);
+        else if (kind == 3) reached = program().escape(id);
+        else if (kind == 4) reached = program().closeBox(id);
+        else reached = program().tick(id);
         ++figures_.ignoredEvents;
         if (reached) return std::string(kKinds[kind]) + " on " + where(id, control) + " was not ignored";
         if (fingerprint() != print || h_->beeper.beeps != beeps || h_->timers.starts != starts)

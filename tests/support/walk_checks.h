@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "arithmetic/numeric_reading.h"
 #include "exercises/exercises.h"
 #include "fakes.h"
 #include "frame/exercise_window.h"
+#include "arithmetic/numeric_reading.h"
 #include "shell/program.h"
 
 // What must hold after every event of a random walk, whatever the pupil did. Each check returns
@@ -20,8 +20,8 @@ namespace vertola::walk {
 struct Tracked {
     const Window* object = nullptr;  // a new object in the slot means a new load
     bool checked = false;
-    std::uint64_t giuste = 0, sbagliate = 0;  // the counts now
-    std::uint64_t shownG = 0, shownS = 0;     // the counts the last check published
+    std::uint64_t giuste = 0, sbagliate = 0;      // the counts now
+    std::uint64_t shownG = 0, shownS = 0;         // the counts the last check published
     std::uint64_t lastCheckMs = 0;
     bool lastRight = false;
 };
@@ -57,8 +57,8 @@ inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, cons
     if (w.text("lbloper") != caption(w.esercizio()))
         return named(id, "lbloper \"" + w.text("lbloper") + "\" is not " + caption(w.esercizio()));
     if (w.giuste() != t.giuste || w.sbagliate() != t.sbagliate)
-        return named(id, "counts " + plainDecimal(w.giuste()) + "/" + plainDecimal(w.sbagliate()) +
-                             ", the walk saw " + plainDecimal(t.giuste) + "/" + plainDecimal(t.sbagliate));
+        return named(id, "counts " + plainDecimal(w.giuste()) + "/" + plainDecimal(w.sbagliate()) + ", the walk saw " +
+                             plainDecimal(t.giuste) + "/" + plainDecimal(t.sbagliate));
     const std::string g = t.checked ? plainDecimal(t.shownG) : "";
     const std::string s = t.checked ? plainDecimal(t.shownS) : "";
     const std::string total = t.checked ? plainDecimal(t.shownG + t.shownS) : "";
@@ -75,11 +75,9 @@ inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, cons
     if (!message.empty() && (!t.checked || message != verdict))
         return named(id, "message \"" + message + "\" after the walk's last verdict");
     if (!message.empty() && timers.nowMs - t.lastCheckMs >= kFeedbackIntervalMs)
-        return named(id, "message still shown " + std::to_string(timers.nowMs - t.lastCheckMs) +
-                             " ms after its check");
+        return named(id, "message still shown " + std::to_string(timers.nowMs - t.lastCheckMs) + " ms after its check");
     const Rgb expectedColour = t.checked && !t.lastRight ? kRed : kBlue;
-    if (w.foreColor("lblmessaggio") != expectedColour)
-        return named(id, "message colour does not follow the verdict");
+    if (w.foreColor("lblmessaggio") != expectedColour) return named(id, "message colour does not follow the verdict");
     return {};
 }
 
@@ -87,8 +85,7 @@ inline std::string checkExercise(const ExerciseWindow& w, const Tracked& t, cons
 inline std::string checkScoreWindow(const Window& w) {
     const bool before = w.visible("cmdcalcola");
     for (std::string_view control : {"lblrisp1", "lblrisp2", "lblrisg", "lblriss", "lblvoto", "cmdok"})
-        if (w.visible(control) == before)
-            return named(w.id(), std::string(control) + " visible with cmdcalcola");
+        if (w.visible(control) == before) return named(w.id(), std::string(control) + " visible with cmdcalcola");
     return {};
 }
 
@@ -98,33 +95,26 @@ inline std::string checkProgram(const Program& program, const fakes::FakeTimers&
     for (WindowId id : kAllWindows) {
         const Window* w = program.window(id);
         const WindowState state = program.state(id);
-        if ((state == WindowState::NotLoaded) != (w == nullptr))
-            return named(id, "state disagrees with its object");
+        if ((state == WindowState::NotLoaded) != (w == nullptr)) return named(id, "state disagrees with its object");
         if (state == WindowState::Shown) anyShown = true;
         if (!w) continue;
         if (program.ended()) return named(id, "still loaded after the program ended");
-        if (w->id() != id || w->layout().name != windowName(id))
-            return named(id, "slot holds another window");
+        if (w->id() != id || w->layout().name != windowName(id)) return named(id, "slot holds another window");
         if (!w->focus().empty() && !w->has(w->focus()))
             return named(id, "focus on unknown control " + std::string(w->focus()));
         const float left =
             static_cast<float>(screen.screen.width - (w->layout().clientWidth + screen.frame.width)) / 2.0f;
         const float top =
-            static_cast<float>(screen.screen.height - (w->layout().clientHeight + screen.frame.height)) /
-            2.0f;
+            static_cast<float>(screen.screen.height - (w->layout().clientHeight + screen.frame.height)) / 2.0f;
         if (w->position().left != left || w->position().top != top) return named(id, "not centred");
         std::string fault;
-        if (const ExerciseWindow* exercise = asExercise(w))
-            fault = checkExercise(*exercise, tracked[indexOf(id)], timers);
-        else if (isScoreWindow(id))
-            fault = checkScoreWindow(*w);
+        if (const ExerciseWindow* exercise = asExercise(w)) fault = checkExercise(*exercise, tracked[indexOf(id)], timers);
+        else if (isScoreWindow(id)) fault = checkScoreWindow(*w);
         if (!fault.empty()) return fault;
     }
-    if (program.ended() == anyShown)
-        return program.ended() ? "a window is shown after the end" : "nothing shown, not ended";
+    if (program.ended() == anyShown) return program.ended() ? "a window is shown after the end" : "nothing shown, not ended";
     for (const auto& [id, running] : timers.running)
-        if (!asExercise(program.window(id)))
-            return named(id, "timer runs for a window that is not a loaded exercise");
+        if (!asExercise(program.window(id))) return named(id, "timer runs for a window that is not a loaded exercise");
     return {};
 }
 
