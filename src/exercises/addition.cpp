@@ -116,6 +116,8 @@ constexpr auto kControls999 =
 constexpr auto kControls9999 =
     joinControls(kGrid9999, frameControls({960, 4440, 4695, 615}, 3600, 3720, kCheck));
 
+constexpr auto kTags999 = cellTags(kCells999);
+constexpr auto kTags9999 = cellTags(kCells9999);
 constexpr auto kTabs999 = exerciseTabOrder(kCells999, kCheck);
 constexpr auto kTabs9999 = exerciseTabOrder(kCells9999, kCheck);
 
@@ -126,8 +128,8 @@ constexpr WindowLayout kLayout9999 =
     exerciseLayout("frm9999addizioni", "Addizioni in vertola", kBack9999, kControls9999, kTabs9999,
                    kCells9999[0].design.name, kCheck);
 
-const ExerciseSpec kSpec999{.rule = AdditionRule{.n = 999, .limit = 1000}, .grid = {kCells999}};
-const ExerciseSpec kSpec9999{.rule = AdditionRule{.n = 9999, .limit = 10000}, .grid = {kCells9999}};
+const ExerciseSpec kSpec999{.rule = AdditionRule{.n = 999, .limit = 1000}, .grid = {kTags999}};
+const ExerciseSpec kSpec9999{.rule = AdditionRule{.n = 9999, .limit = 10000}, .grid = {kTags9999}};
 
 }  // namespace
 

@@ -135,6 +135,8 @@ constexpr auto kControls9999 = joinControls(
     kGrid9999,
     besideRemainderBox(frameControls({480, 4560, 4815, 615}, 480, 3840, kCheck9999), {3720, 1440, 255, 285}));
 
+constexpr auto kTags999 = cellTags(kCells999);
+constexpr auto kTags9999 = cellTags(kCells9999);
 constexpr auto kTabs999 = exerciseTabOrder(kCells999, kCheck999);
 constexpr auto kTabs9999 = exerciseTabOrder(kCells9999, kCheck9999);
 
@@ -148,12 +150,12 @@ constexpr WindowLayout kLayout9999 =
 
 const ExerciseSpec kSpec999{
     .rule = DivisionRule{.dividendN = 999, .dividendAbove = 20, .divisorN = 9, .divisorAbove = 1},
-    .grid = {kCells999},
+    .grid = {kTags999},
 };
 
 const ExerciseSpec kSpec9999{
     .rule = DivisionRule{.dividendN = 9999, .dividendAbove = 1000, .divisorN = 9, .divisorAbove = 1},
-    .grid = {kCells9999},
+    .grid = {kTags9999},
 };
 
 }  // namespace

@@ -155,6 +155,9 @@ constexpr auto kControls9999 =
 constexpr auto kControlsTwoDigits =
     joinControls(kGridTwoDigits, frameControls({1080, 4680, 4695, 615}, 3840, 4080, kCheck));
 
+constexpr auto kTags999 = cellTags(kCells999);
+constexpr auto kTags9999 = cellTags(kCells9999);
+constexpr auto kTagsTwoDigits = cellTags(kCellsTwoDigits);
 constexpr auto kTabs999 = exerciseTabOrder(kCells999, kCheck);
 constexpr auto kTabs9999 = exerciseTabOrder(kCells9999, kCheck);
 constexpr auto kTabsTwoDigits = exerciseTabOrder(kCellsTwoDigits, kCheck);
@@ -177,7 +180,7 @@ const ExerciseSpec kSpec999{
                                .multiplierN = 9,
                                .multiplierAbove = 1,
                                .limit = 1000},
-    .grid = {kCells999},
+    .grid = {kTags999},
 };
 
 const ExerciseSpec kSpec9999{
@@ -186,7 +189,7 @@ const ExerciseSpec kSpec9999{
                                .multiplierN = 9,
                                .multiplierAbove = 1,
                                .limit = 10000},
-    .grid = {kCells9999},
+    .grid = {kTags9999},
 };
 
 // After a wrong product the pupil starts again from the first partial product.
@@ -196,7 +199,7 @@ const ExerciseSpec kSpecTwoDigits{
                                .multiplierN = 99,
                                .multiplierAbove = 10,
                                .limit = 10000},
-    .grid = {kCellsTwoDigits},
+    .grid = {kTagsTwoDigits},
 };
 
 }  // namespace

@@ -16,18 +16,26 @@ enum class Column { Thousands, Hundreds, Tens, Units };
 // every check.
 enum class CellRole { Operand, Result, PartialProduct, Remainder };
 
-// One digit cell of a grid: its row of the window's table and what the frame does with it.
-struct GridCell {
-    ControlSpec design;
+// What the frame does with one digit cell, and where the cell stands.
+struct CellTag {
+    std::string_view name;
     CellRole role = CellRole::Operand;
     Column column = Column::Units;
     int step = 0;  // a staircase row of a division, from 1 at the top
 };
 
+// One digit cell as a grid's table is written: its row of the window's table and its tag.
+struct GridCell {
+    ControlSpec design;
+    CellRole role = CellRole::Operand;
+    Column column = Column::Units;
+    int step = 0;
+};
+
 // A grid's cells are listed in the order the Tab key visits them; every list of cells the frame
 // needs derives from that one table.
 struct Grid {
-    std::span<const GridCell> cells;
+    std::span<const CellTag> cells;
 
     // The result row, from the highest column down, as its cells are joined.
     std::vector<std::string_view> resultCells() const;
@@ -46,6 +54,15 @@ constexpr std::array<ControlSpec, N> cellControls(const std::array<GridCell, N>&
     std::array<ControlSpec, N> controls{};
     for (std::size_t i = 0; i < N; ++i) controls[i] = cells[i].design;
     return controls;
+}
+
+// The tags the frame keeps at run time; the cells' table rows go into the window's table.
+template <std::size_t N>
+constexpr std::array<CellTag, N> cellTags(const std::array<GridCell, N>& cells) {
+    std::array<CellTag, N> tags{};
+    for (std::size_t i = 0; i < N; ++i)
+        tags[i] = {cells[i].design.name, cells[i].role, cells[i].column, cells[i].step};
+    return tags;
 }
 
 template <std::size_t N>
